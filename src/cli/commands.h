@@ -1,0 +1,14 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace tikaroo::cli {
+
+// Every verb gets its arguments (without the verb) and the two output streams, and returns the exit code.
+using Arguments = std::vector<std::string>;
+
+int RunInfo(const Arguments& args, std::ostream& out, std::ostream& err);
+
+} // namespace tikaroo::cli

@@ -1,0 +1,46 @@
+#include "commands.h"
+
+#include <array>
+#include <iostream>
+#include <string_view>
+
+namespace {
+
+using namespace tikaroo::cli;
+
+struct Verb {
+    std::string_view name;
+    std::string_view usage;
+    std::string_view summary;
+    int (*run)(const Arguments&, std::ostream&, std::ostream&);
+};
+
+constexpr std::array kVerbs = {
+    Verb{"info", "info FILE", "print the iNES facts of FILE, or why it is refused", RunInfo},
+};
+
+void PrintHelp(std::ostream& out) {
+    out << "Usage: tikaroo-cli COMMAND [ARGUMENTS]\n\n"
+           "Reads and writes ROM images of the NES game Tikaroo.\n\nCommands:\n";
+    for (const Verb& verb : kVerbs) out << "  " << verb.usage << "\n      " << verb.summary << "\n";
+    out << "  --help\n      show this text\n";
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const Arguments all(argv + 1, argv + argc);
+    if (all.empty()) {
+        PrintHelp(std::cerr);
+        return 2;
+    }
+    if (all[0] == "--help" || all[0] == "-h" || all[0] == "help") {
+        PrintHelp(std::cout);
+        return 0;
+    }
+    for (const Verb& verb : kVerbs) {
+        if (all[0] == verb.name) return verb.run(Arguments(all.begin() + 1, all.end()), std::cout, std::cerr);
+    }
+    std::cerr << "tikaroo-cli: unknown command '" << all[0] << "' (see tikaroo-cli --help)\n";
+    return 2;
+}

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+namespace tikaroo {
+
+// Command ids of the menu, the accelerators and the toolbar.
+enum CommandId : int {
+    kCmdAbout = 40002,
+    kCmdOpen = 40003,
+    kCmdSave = 40004,
+    kCmdSaveAs = 40005,
+    kCmdQuit = 40006,
+    kCmdSelectLevel = 40009,
+    kCmdGameSettings = 40018,
+    kCmdModifyObject = 40019,
+    kCmdDeleteObject = 40023,
+    kCmdInsertObject = 40025,
+    kCmdRunGame = 40027,
+    kCmdLevelSettings = 40029,
+    kCmdCreateLevelSet = 40032,
+    kCmdModifyLevelSets = 40033,
+    kCmdPalettesEditor = 40038,
+    kCmdPaletteUpdaters = 40039,
+    kCmdGraphicsSets = 40043,
+    kCmdBonusArea = 40047,
+    kCmdOtherPalettes = 40050,
+    kCmdUndoRoom = 40053,
+    kCmdObjectsManager = 40057,
+    kCmdSelectRoom = 40060,
+};
+
+enum class Menu { File, Edit, EditLevelSets, EditPalettes, EditObjects, View, Help };
+
+// Which pictures the toolbar and menu show; drawn by the editor itself.
+enum class CommandIcon {
+    None,
+    Open,
+    Save,
+    Quit,
+    Settings,
+    BonusArea,
+    LevelSettings,
+    GraphicsSets,
+    NewSet,
+    ModifySet,
+    Palette,
+    PaletteUpdater,
+    InsertObject,
+    ModifyObject,
+    DeleteObject,
+    ObjectsManager,
+    Undo,
+    SelectLevel,
+    SelectRoom,
+    RunGame,
+    About
+};
+
+struct CommandInfo {
+    CommandId id;
+    Menu menu;
+    std::string_view menuText;
+    std::string_view shortcut; // the accelerator, empty for none
+    std::string_view toolTip;  // empty when the command has no toolbar button
+    CommandIcon icon;
+    bool separatorBefore; // in its menu
+    bool needsRom;        // disabled until a ROM is loaded
+    bool mainLevelOnly;   // disabled while a bonus level is shown
+};
+
+// In menu order.
+std::span<const CommandInfo> Commands();
+const CommandInfo& Command(CommandId id);
+
+// Toolbar order; kToolbarSeparator marks a bar.
+inline constexpr int kToolbarSeparator = 0;
+std::span<const int> ToolbarLayout();
+
+} // namespace tikaroo

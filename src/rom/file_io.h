@@ -1,0 +1,19 @@
+#pragma once
+
+#include "bytes.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace tikaroo {
+
+// Reads a whole file; nothing when it cannot be opened, is larger than maxSize, or reads short.
+enum class FileReadResult { Ok, CannotOpen, TooLarge, ShortRead };
+FileReadResult ReadWholeFile(const std::string& path, std::uintmax_t maxSize, Bytes& out);
+
+// Writes all bytes to a temporary file beside `path` and only then replaces `path`, so a failed write
+// never leaves a truncated file where a good one stood. Returns false on any failure.
+bool WriteFileAtomically(const std::string& path, const Bytes& bytes);
+
+} // namespace tikaroo

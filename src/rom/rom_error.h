@@ -1,0 +1,27 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace tikaroo {
+
+// Every failure of the model is one of these, carrying a short text that the window shows verbatim.
+class RomError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+namespace errors {
+inline constexpr const char* kCorruptFile = "CNROM file corrupt";
+inline constexpr const char* kInvalidPointer = "Invalid pointer operation";
+inline constexpr const char* kChrLoadOutOfBank = "out of CHR bank while loading tiles";
+inline constexpr const char* kChrStoreOutOfBank = "out of CHR bank while storing tiles";
+inline constexpr const char* kTooManyTiles = "too many tiles requested to store";
+inline constexpr const char* kBitfieldOutOfRange = "array bitfield is out of range";
+inline constexpr const char* kNotEnoughMemory = "Not enough ROM memory";
+inline constexpr const char* kWriteError = "Write error";
+inline constexpr const char* kInvalidTile = "Invalid tile requested";
+inline constexpr const char* kInvalidSize = "Invalid size";
+} // namespace errors
+
+} // namespace tikaroo

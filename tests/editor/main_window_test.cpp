@@ -1,0 +1,59 @@
+#include "editor/main_window.h"
+#include "editor/nes_canvas.h"
+
+#include <QAction>
+#include <QMenuBar>
+#include <QTest>
+#include <QToolBar>
+
+using namespace tikaroo;
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void TitleMenusAndStatusBar() {
+        CMainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.windowTitle(), QStringLiteral("NES Tikaroo Level Editor v1.1.1"));
+        QStringList titles;
+        for (QAction* menu : window.menuBar()->actions()) titles << menu->text();
+        QCOMPARE(titles, (QStringList{"File", "Edit", "View", "Help"}));
+        QStringList editItems;
+        for (QAction* item : window.menuBar()->actions()[1]->menu()->actions())
+            if (!item->isSeparator()) editItems << item->text();
+        QVERIFY(editItems.contains("Level sets"));
+        QVERIFY(editItems.contains("Palettes sets"));
+        QVERIFY(editItems.contains("Objects"));
+        QVERIFY(window.Canvas() != nullptr);
+        QVERIFY(window.Canvas()->Picture().isNull());
+    }
+
+    void OnlyOpenQuitAndAboutStartEnabled() {
+        CMainWindow window;
+        for (const CommandInfo& command : Commands()) {
+            const bool expected = command.id == kCmdOpen || command.id == kCmdQuit || command.id == kCmdAbout;
+            QCOMPARE(window.Action(command.id)->isEnabled(), expected);
+        }
+        auto* toolBar = window.findChild<QToolBar*>("toolBar");
+        QVERIFY(toolBar);
+        int buttons = 0;
+        for (QAction* action : toolBar->actions()) {
+            if (action->isSeparator()) continue;
+            ++buttons;
+            QVERIFY(!action->toolTip().isEmpty());
+        }
+        QCOMPARE(buttons, 19);
+    }
+
+    void QuitClosesAtOnceWithoutRom() {
+        CMainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.Action(kCmdQuit)->trigger();
+        QVERIFY(!window.isVisible());
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"
