@@ -1,0 +1,153 @@
+#include "render/chr_banks.h"
+#include "render/nes_colors.h"
+#include "render/tile_drawing.h"
+#include "rom/rom_error.h"
+#include "tile_image.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace tikaroo {
+namespace {
+
+using test::BlankTileImage;
+using test::SolidTile;
+
+TEST(NesColorSet, HoldsTheNesColoursWithBlackColumnsAtTheEnd) {
+    EXPECT_EQ(NesColorSet[0x00], 0x747474u);
+    EXPECT_EQ(NesColorSet[0x01], 0x24188Cu);
+    EXPECT_EQ(NesColorSet[0x0C], 0x183C5Cu);
+    EXPECT_EQ(NesColorSet[0x10], 0xBCBCBCu);
+    EXPECT_EQ(NesColorSet[0x16], 0xD82800u);
+    EXPECT_EQ(NesColorSet[0x21], 0x3CBCFCu);
+    EXPECT_EQ(NesColorSet[0x2D], 0x787878u);
+    EXPECT_EQ(NesColorSet[0x30], 0xFCFCFCu);
+    EXPECT_EQ(NesColorSet[0x3C], 0x9CFCF0u);
+    EXPECT_EQ(NesColorSet[0x3D], 0xC4C4C4u);
+    // Columns D-F are black except the two greys 2D and 3D.
+    for (std::size_t row = 0; row < 4; ++row) {
+        for (std::size_t column = 0xD; column <= 0xF; ++column) {
+            const std::size_t index = row * 16 + column;
+            if (index != 0x2D && index != 0x3D) {
+                EXPECT_EQ(NesColorSet[index], 0u) << index;
+            }
+        }
+    }
+    // No other colour is black, and every value is a plain 0x00RRGGBB.
+    EXPECT_EQ(std::count(NesColorSet.begin(), NesColorSet.end(), 0u), 10);
+    for (std::uint32_t colour : NesColorSet) EXPECT_EQ(colour & 0xFF000000u, 0u);
+}
+
+TEST(NesColorSet, IndexesAboveTheSetUseTheirLowSixBits) {
+    EXPECT_EQ(NesColour(0x41), NesColorSet[0x01]);
+    EXPECT_EQ(NesColour(0xFF), NesColorSet[0x3F]);
+    EXPECT_EQ(NesColour(0x96), NesColorSet[0x16]);
+}
+
+TEST(ChrBanks, LevelAndBossBankSetsCoverOneEightKilobyteBank) {
+    EXPECT_EQ(LevelBankSet(0), (ChrBankSet{0, 2, 4, 5, 6, 7}));
+    EXPECT_EQ(LevelBankSet(3), (ChrBankSet{24, 26, 28, 29, 30, 31}));
+    EXPECT_EQ(kBossBankSet, LevelBankSet(7));
+}
+
+TEST(ChrBanks, SelectionFillsSlotsAndMapsPpuTiles) {
+    CGameImage image = BlankTileImage();
+    ASSERT_TRUE(SelectChrBanks(image, {9, 12, 20, 21, 40, 127}));
+    // The 2 KB banks ignore their lowest bit.
+    EXPECT_EQ(image.chrSlots, (std::array<std::uint8_t, 8>{8, 9, 12, 13, 20, 21, 40, 127}));
+    EXPECT_EQ(image.ppuTileMap[0], 8 * 64);
+    EXPECT_EQ(image.ppuTileMap[127], 9 * 64 + 63);
+    EXPECT_EQ(image.ppuTileMap[128], 12 * 64);
+    EXPECT_EQ(image.ppuTileMap[256], 20 * 64);
+    EXPECT_EQ(image.ppuTileMap[384], 40 * 64);
+    EXPECT_EQ(image.ppuTileMap[511], 127 * 64 + 63);
+}
+
+TEST(ChrBanks, OutOfRangeNumbersAreRefusedWithoutChange) {
+    CGameImage image = BlankTileImage();
+    ASSERT_TRUE(SelectChrBanks(image, {126, 126, 127, 127, 127, 127}));
+    const auto slots = image.chrSlots;
+    const auto map = image.ppuTileMap;
+    EXPECT_FALSE(SelectChrBanks(image, {127, 0, 0, 0, 0, 0}));
+    EXPECT_FALSE(SelectChrBanks(image, {0, 127, 0, 0, 0, 0}));
+    for (std::size_t i = 2; i < 6; ++i) {
+        ChrBankSet banks{0, 0, 0, 0, 0, 0};
+        banks[i] = 128;
+        EXPECT_FALSE(SelectChrBanks(image, banks)) << i;
+    }
+    EXPECT_EQ(image.chrSlots, slots);
+    EXPECT_EQ(image.ppuTileMap, map);
+}
+
+TEST(TileDrawing, CanvasModeSkipsColourZeroAndDialogModeDrawsIt) {
+    CGameImage image = BlankTileImage();
+    Tile tile = SolidTile(0);
+    tile[1] = 1;
+    tile[2] = 2;
+    tile[3] = 3;
+    image.allTiles[5] = tile;
+    image.ppuTileMap[300] = 5;
+    const SubPalette subPalette = {0x21, 0x16, 0x2A, 0x30};
+
+    PictureBuffer canvas(8, 8);
+    canvas.Fill(0x123456);
+    DrawPpuTile(canvas, 0, 0, image, 300, &subPalette, TileMode::Canvas);
+    EXPECT_EQ(canvas.Pixel(0, 0), 0x123456u);
+    EXPECT_EQ(canvas.Pixel(1, 0), NesColorSet[0x16]);
+    EXPECT_EQ(canvas.Pixel(2, 0), NesColorSet[0x2A]);
+    EXPECT_EQ(canvas.Pixel(3, 0), NesColorSet[0x30]);
+
+    PictureBuffer dialog(8, 8);
+    DrawPpuTile(dialog, 0, 0, image, 300, &subPalette, TileMode::Dialog);
+    EXPECT_EQ(dialog.Pixel(0, 0), NesColorSet[0x21]);
+    EXPECT_EQ(dialog.Pixel(7, 7), NesColorSet[0x21]);
+
+    PictureBuffer grey(8, 8);
+    DrawPpuTile(grey, 0, 0, image, 300, nullptr, TileMode::Canvas);
+    EXPECT_EQ(grey.Pixel(0, 0), 0u);
+    EXPECT_EQ(grey.Pixel(1, 0), 0x808080u);
+    EXPECT_EQ(grey.Pixel(2, 0), 0xA0A0A0u);
+    EXPECT_EQ(grey.Pixel(3, 0), 0xFFFFFFu);
+}
+
+TEST(TileDrawing, TileNumbersFrom512AreRefused) {
+    CGameImage image = BlankTileImage();
+    PictureBuffer picture(8, 8);
+    EXPECT_NO_THROW(DrawPpuTile(picture, 0, 0, image, 511, nullptr, TileMode::Dialog));
+    try {
+        DrawPpuTile(picture, 0, 0, image, 512, nullptr, TileMode::Dialog);
+        FAIL() << "tile 512 drawn";
+    } catch (const RomError& error) {
+        EXPECT_STREQ(error.what(), "Invalid tile requested");
+    }
+}
+
+TEST(BlockDrawing, EachQuadrantTakesItsAttributeEntry) {
+    CGameImage image = BlankTileImage();
+    ASSERT_TRUE(SelectChrBanks(image, LevelBankSet(0)));
+    // Background tile 7 (PPU tile 263) is solid colour 1; tile 8 solid colour 3.
+    image.allTiles[image.ppuTileMap[256 + 7]] = SolidTile(1);
+    image.allTiles[image.ppuTileMap[256 + 8]] = SolidTile(3);
+    Block block;
+    block.fill(7);
+    block[15] = 8; // bottom-right tile
+    const BlockAttributes attributes = {0, 1, 2, 3};
+    const PaletteSet palette = {0x0F, 0x01, 0x11, 0x21, 0x0F, 0x02, 0x12, 0x22,
+                                0x0F, 0x03, 0x13, 0x23, 0x0F, 0x04, 0x14, 0x24};
+    PictureBuffer picture(32, 32);
+    DrawBlock(picture, 0, 0, image, block, attributes, &palette);
+    // Entry 3 (value 3) the top-left, 2 the top-right, 1 the bottom-left, 0 the bottom-right.
+    EXPECT_EQ(picture.Pixel(4, 4), NesColorSet[0x04]);
+    EXPECT_EQ(picture.Pixel(20, 4), NesColorSet[0x03]);
+    EXPECT_EQ(picture.Pixel(4, 20), NesColorSet[0x02]);
+    EXPECT_EQ(picture.Pixel(20, 20), NesColorSet[0x01]);
+    EXPECT_EQ(picture.Pixel(28, 28), NesColorSet[0x21]);
+    EXPECT_EQ(QuadrantAttributeEntry(1, 1), 3u);
+    EXPECT_EQ(QuadrantAttributeEntry(1, 2), 2u);
+    EXPECT_EQ(QuadrantAttributeEntry(2, 1), 1u);
+    EXPECT_EQ(QuadrantAttributeEntry(3, 3), 0u);
+}
+
+} // namespace
+} // namespace tikaroo
