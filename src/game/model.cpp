@@ -6,15 +6,9 @@ int SignedNibble(std::uint8_t nibble) {
     return nibble > 7 ? nibble - 16 : nibble;
 }
 
+// A failed load leaves nothing behind, settings included.
 void GameTables::ClearTables() {
-    graphicSets.clear();
-    levelSets.clear();
-    levels.clear();
-    bonusLevels.clear();
-    paletteUpdaters.clear();
-    paletteSets.clear();
-    objectTypes.clear();
-    view = ViewState{};
+    *this = GameTables{};
 }
 
 } // namespace tikaroo

@@ -1,0 +1,128 @@
+#include "game/fixed_locations.h"
+#include "game/table_encoding.h"
+#include "reader_fixture.h"
+
+namespace tikaroo {
+namespace {
+
+using test::Poke;
+using test::PokeWord;
+namespace minimal = test::minimal;
+
+constexpr int kObjectsBank = layout::kObjectsBank;
+
+// Writes fields most significant bit first, as the game's objects streams are packed.
+class StreamWriter {
+public:
+    StreamWriter& Put(std::uint32_t value, int bits) {
+        for (int bit = bits - 1; bit >= 0; --bit) {
+            if (used % 8 == 0) bytes.push_back(0);
+            bytes.back() |= static_cast<std::uint8_t>(((value >> bit) & 1U) << (7 - used % 8));
+            ++used;
+        }
+        return *this;
+    }
+    StreamWriter& Short(std::uint32_t id, std::uint32_t step) { return Put(id, 6).Put(0, 1).Put(step, 6); }
+    Bytes bytes;
+
+private:
+    std::size_t used = 0;
+};
+
+class ObjectsReader : public test::ReaderTest {
+protected:
+    void SetList(std::size_t slot, std::size_t list, CpuPtr stream, bool bonus = false) {
+        const CpuPtr table = bonus ? minimal::kBonusObjects : minimal::kLevelObjects;
+        PokeWord(image, 0, static_cast<CpuPtr>(table + 6 * slot + 2 * list), stream);
+    }
+};
+
+// A list of `count` objects one step apart from x 8, ended by an id of 0.
+StreamWriter EvenlySpaced(int count) {
+    StreamWriter stream;
+    stream.Put(1, 10);
+    for (int i = 0; i < count; ++i) stream.Short(static_cast<std::uint32_t>(1 + i % 63), 1);
+    stream.Put(0, 6);
+    return stream;
+}
+
+TEST_F(ObjectsReader, StepsPositionsAndParameters) {
+    StreamWriter stream;
+    stream.Put(2, 10).Short(5, 3);                                   // at x 16; the next 24 further
+    stream.Put(56, 6).Put(0xAB, 8).Put(1, 1).Put(1, 10);             // param1 only; the next at x 8
+    stream.Put(62, 6).Put(0xCD, 8).Put(0xEF, 8).Put(0, 1).Put(0, 6); // both; a step of 0: same x
+    stream.Put(55, 6).Put(1, 1).Put(0, 10);                          // no parameters; position 0 ends
+    stream.Short(7, 1);                                              // never read
+    Poke(image, kObjectsBank, 0x9600, stream.bytes);
+    SetList(4, 1, 0x9600);
+    const Level level = ReadAll().levels[4];
+    EXPECT_TRUE(level.objectLists[0].empty());
+    EXPECT_TRUE(level.objectLists[2].empty());
+    EXPECT_EQ(level.objectLists[1], (ObjectsList{{.id = 5, .x = 16},
+                                                 {.id = 56, .x = 40, .param1 = 0xAB},
+                                                 {.id = 62, .x = 8, .param1 = 0xCD, .param2 = 0xEF},
+                                                 {.id = 55, .x = 8}}));
+}
+
+TEST_F(ObjectsReader, EmptyStreamsAndNullPointersGiveEmptyLists) {
+    Poke(image, kObjectsBank, 0x9600, {0xFF, 0xC0}); // start 1023, then the end
+    SetList(0, 0, 0x9600);
+    const GameTables tables = ReadAll();
+    for (const Level& level : tables.levels)
+        for (const ObjectsList& list : level.objectLists) EXPECT_TRUE(list.empty());
+}
+
+TEST_F(ObjectsReader, StreamsAreReadFromTheObjectsBank) {
+    Poke(image, kObjectsBank, 0x9600, EvenlySpaced(1).bytes);
+    Poke(image, 0, 0x9600, EvenlySpaced(2).bytes);
+    SetList(3, 2, 0x9600);
+    EXPECT_EQ(ReadAll().levels[3].objectLists[2], (ObjectsList{{.id = 1, .x = 8}}));
+}
+
+TEST_F(ObjectsReader, BonusLevelsUseTheirOwnTableAndTheBossSlotHasNone) {
+    Poke(image, kObjectsBank, 0x9600, EvenlySpaced(3).bytes);
+    Poke(image, kObjectsBank, 0x9700, EvenlySpaced(1).bytes);
+    SetList(8, 2, 0x9600, true);
+    SetList(0, 0, 0x9700, true); // the bonus table follows the level table, where a slot 32 entry would be
+    SetList(31, 0, 0x9700);
+    const GameTables tables = ReadAll();
+    EXPECT_EQ(tables.bonusLevels[8].objectLists[2].size(), 3U);
+    EXPECT_EQ(tables.bonusLevels[0].objectLists[0].size(), 1U);
+    EXPECT_EQ(tables.levels[31].objectLists[0].size(), 1U);
+    EXPECT_TRUE(tables.levels[32].objectLists[0].empty());
+}
+
+TEST_F(ObjectsReader, LongStreamsAreFetchedChunkByChunk) {
+    Poke(image, kObjectsBank, 0x9600, EvenlySpaced(30).bytes); // 51 bytes
+    SetList(0, 0, 0x9600);
+    const ObjectsList list = ReadAll().levels[0].objectLists[0];
+    ASSERT_EQ(list.size(), 30U);
+    for (std::size_t i = 0; i < list.size(); ++i) EXPECT_EQ(list[i].x, 8 * (i + 1));
+}
+
+// A stream at $FFE1 gets one chunk, $FFE1-$FFEF, and reaches $FFF0: nothing more is fetched, but
+// what was fetched is decoded to the end.
+TEST_F(ObjectsReader, AStreamReachingFFF0IsDecodedOverWhatWasFetched) {
+    const Bytes eight = EvenlySpaced(8).bytes; // exactly 120 bits
+    ASSERT_EQ(eight.size(), 15U);
+    Poke(image, kObjectsBank, 0xFFE1, eight);
+    SetList(0, 0, 0xFFE1);
+    EXPECT_EQ(ReadAll().levels[0].objectLists[0].size(), 8U);
+}
+
+TEST_F(ObjectsReader, AFieldPastTheFetchedBytesIsOutOfRange) {
+    Poke(image, kObjectsBank, 0xFFE1, EvenlySpaced(9).bytes); // its end lies at $FFF0-$FFF1
+    SetList(0, 0, 0xFFE1);
+    EXPECT_EQ(ReadAllError(), errors::kBitfieldOutOfRange);
+}
+
+TEST_F(ObjectsReader, PointersOutsideTheWindowFail) {
+    SetList(0, 0, 0xFFF8); // a chunk would run past $FFFF
+    EXPECT_EQ(ReadAllError(), errors::kInvalidPointer);
+    SetUp();
+    Poke(image, 0, minimal::kObjectsHighBytes, {0x12}); // the level objects table below $8000
+    EXPECT_EQ(ReadAllError(), errors::kInvalidPointer);
+}
+
+} // namespace
+} // namespace tikaroo
