@@ -3,6 +3,7 @@
 #include "game/model.h"
 #include "picture_buffer.h"
 #include "rom/tile.h"
+#include "room_geometry.h"
 
 #include <array>
 #include <cstddef>
@@ -20,8 +21,6 @@ using EditBlock = std::array<std::uint8_t, 20>;
 using RoomGrid = std::array<std::uint8_t, 44>;
 
 inline constexpr std::size_t kPatternTableTiles = 512;
-inline constexpr std::int32_t kRoomWidth = 128;
-inline constexpr std::int32_t kRoomHeight = 352;
 
 // Four rows of 8 pixels, row k drawn with sub-palette k of palettes[paletteNumber]: the background
 // tiles 256-511 (2048 wide), or all 512 tiles (4096 wide) with `allTiles`. Empty unless `tiles` holds

@@ -15,6 +15,13 @@ std::uint32_t Channel(std::uint32_t pixel, int shift) {
 
 } // namespace
 
+PictureRect UnionOf(PictureRect a, PictureRect b) {
+    if (a.Empty()) return b;
+    if (b.Empty()) return a;
+    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+            std::max(a.bottom, b.bottom)};
+}
+
 PictureBuffer::PictureBuffer(std::int32_t width, std::int32_t height) {
     Resize(width, height);
 }

@@ -23,6 +23,9 @@ struct PictureRect {
     bool operator==(const PictureRect&) const = default;
 };
 
+// The smallest rectangle holding both; an empty rectangle adds nothing.
+PictureRect UnionOf(PictureRect a, PictureRect b);
+
 struct PicturePoint {
     std::int32_t x = 0;
     std::int32_t y = 0;

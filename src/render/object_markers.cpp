@@ -1,0 +1,148 @@
+#include "object_markers.h"
+
+#include "room_geometry.h"
+
+#include <algorithm>
+
+namespace tikaroo {
+
+namespace {
+
+constexpr std::int32_t kPositionGrid = 16;
+constexpr std::int32_t kStepHeight = 32;
+constexpr std::int32_t kHalfRoom = 64;
+constexpr std::uint8_t kLetterTypeId = 65; // the letters take their offset from object type 65
+constexpr std::int32_t kDotDiameter = 8;
+constexpr std::int32_t kCellLeftOfPoint = 64;
+constexpr std::int32_t kCellAbovePoint = 66;
+constexpr std::int32_t kCellGridShift = 2;
+
+// Descriptor byte 2 of an object type: its vertical offset.
+std::int32_t TypeOffset(const GameTables& tables, std::int32_t id) {
+    std::size_t type = 0;
+    if (id > 0 && id < 64)
+        type = static_cast<std::size_t>(id);
+    else if (id >= kFirstLetterImage && id < kFirstLetterImage + 5)
+        type = kLetterTypeId;
+    else
+        return 0;
+    return type < tables.objectTypes.size() ? SignedByte(tables.objectTypes[type].descriptor[2]) : 0;
+}
+
+// The floor geometry's rise at position p (a multiple of 16) inside the room.
+std::int32_t SlopeOffset(std::uint8_t floorGeom, std::int32_t p) {
+    switch (floorGeom) {
+    case 2:
+        return -p / 4;
+    case 3:
+        return p / 4;
+    case 4:
+        return p >= kHalfRoom ? -kStepHeight : 0;
+    case 5:
+    case 6:
+        return p >= kHalfRoom ? kStepHeight : 0;
+    default:
+        return 0;
+    }
+}
+
+// Widens `ink` (cell-relative) by the non-key pixels of every cell of `sheet`.
+void AddInk(std::array<PictureRect, kMarkerCells>& ink, const PictureBuffer& sheet) {
+    for (std::int32_t y = 0; y < std::min(sheet.Height(), kMarkerCell); ++y) {
+        const auto row = sheet.Row(y);
+        for (std::int32_t x = 0;
+             x < std::min(sheet.Width(), kMarkerCell * static_cast<std::int32_t>(kMarkerCells)); ++x) {
+            if ((row[static_cast<std::size_t>(x)] & 0xFFFFFF) == kKeyColour) continue;
+            PictureRect& box = ink[static_cast<std::size_t>(x / kMarkerCell)];
+            const std::int32_t cx = x % kMarkerCell;
+            box = UnionOf(box, {cx, y, cx + 1, y + 1});
+        }
+    }
+}
+
+} // namespace
+
+MarkerSheets MarkerSheetsOf(const PictureBuffer* normal, const PictureBuffer* selected) {
+    MarkerSheets sheets{normal, selected, {}};
+    if (normal != nullptr) AddInk(sheets.ink, *normal);
+    if (selected != nullptr) AddInk(sheets.ink, *selected);
+    return sheets;
+}
+
+MarkerSpot PlaceMarker(const GameTables& tables, const LevelSet& levelSet, const LevelRoom& room,
+                       const MarkerObject& object, std::int32_t objectsX, std::int32_t floorLine) {
+    const std::int32_t id = object.id;
+    const std::int32_t x = object.x;
+    const bool oddColumn = (x / 8) % 2 == 1;
+    const auto& constants = tables.objectImageConstants;
+    MarkerSpot spot{id, x - objectsX, 0};
+
+    std::int32_t o = TypeOffset(tables, id);
+    o += SlopeOffset(room.floorGeom, (x % kRoomWidth) / kPositionGrid * kPositionGrid);
+    switch (id) {
+    case 9:
+    case 10:
+        if (oddColumn) o -= constants[static_cast<std::size_t>(id - 4)];
+        break;
+    case 11:
+    case 38:
+    case 39:
+        o -= 104;
+        break;
+    case 15:
+        if (oddColumn) o -= 24;
+        break;
+    case 16:
+    case 17:
+    case 18:
+    case 19:
+    case 20:
+        o -= constants[static_cast<std::size_t>(id - 16)] + 16 * SignedNibble(room.fruitsHeight);
+        break;
+    case 24:
+        o -= 32;
+        break;
+    case 56:
+        o -= (object.param1 / 2) & 0x70;
+        break;
+    case 57:
+        o -= 2 * object.param1;
+        break;
+    case 58:
+    case 59:
+    case 62:
+    case 63:
+        // Bridges: the level set's bridges tileset picks the picture.
+        o -= 2 * SignedByte(static_cast<std::uint8_t>(object.param1 & 0xF8));
+        spot.imageNumber = id + 16 * (levelSet.attributes & 7);
+        break;
+    default:
+        break;
+    }
+    spot.y = floorLine + o;
+    return spot;
+}
+
+PictureRect DrawMarker(PictureBuffer& overlay, const MarkerSheets& sheets, const MarkerSpot& spot,
+                       bool selected, bool dot) {
+    const PictureBuffer* sheet = selected ? sheets.selected : sheets.normal;
+    const std::int32_t left = (spot.x - kCellLeftOfPoint) / kPositionGrid * kPositionGrid - kCellGridShift;
+    const std::int32_t top = spot.y - kCellAbovePoint;
+    PictureRect covered;
+    if (sheet != nullptr && spot.imageNumber >= 0 &&
+        spot.imageNumber < static_cast<std::int32_t>(kMarkerCells)) {
+        const PictureRect ink = sheets.ink[static_cast<std::size_t>(spot.imageNumber)];
+        const std::int32_t cell = spot.imageNumber * kMarkerCell;
+        overlay.CopyKeyedFrom(*sheet, {cell + ink.left, ink.top, cell + ink.right, ink.bottom},
+                              left + ink.left, top + ink.top);
+        if (!ink.Empty()) covered = {left + ink.left, top + ink.top, left + ink.right, top + ink.bottom};
+    }
+    if (dot) {
+        const std::int32_t half = kDotDiameter / 2;
+        overlay.FillCircle({spot.x, spot.y}, kDotDiameter, kMarkerDotColour, 0);
+        covered = UnionOf(covered, {spot.x - half, spot.y - half, spot.x + half, spot.y + half});
+    }
+    return covered;
+}
+
+} // namespace tikaroo

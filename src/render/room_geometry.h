@@ -1,0 +1,17 @@
+#pragma once
+
+#include <cstdint>
+
+namespace tikaroo {
+
+// A room is 4 columns by 11 rows of 32x32 blocks; its background steps move 8-pixel strips.
+inline constexpr std::int32_t kRoomWidth = 128;
+inline constexpr std::int32_t kRoomHeight = 352;
+inline constexpr std::int32_t kRoomStripWidth = 8;
+
+// The game's tables keep heights and steps as signed bytes.
+constexpr std::int32_t SignedByte(std::uint8_t value) {
+    return static_cast<std::int8_t>(value);
+}
+
+} // namespace tikaroo

@@ -1,0 +1,117 @@
+#include "render/object_markers.h"
+#include "render_scene.h"
+
+#include <gtest/gtest.h>
+
+namespace tikaroo {
+namespace {
+
+constexpr std::int32_t kFloor = 300;
+
+struct Placement : ::testing::Test {
+    test::RenderScene scene{4};
+    LevelRoom room;
+
+    Placement() {
+        scene.tables.objectTypes[5].descriptor[2] = 0xF0;  // -16
+        scene.tables.objectTypes[65].descriptor[2] = 0x0C; // the letters' +12
+        scene.tables.objectImageConstants = {1, 2, 3, 4, 5, -6, 7};
+    }
+
+    MarkerSpot Place(std::int32_t id, std::int32_t x, std::uint8_t param1 = 0, std::int32_t objectsX = 0) {
+        return PlaceMarker(scene.tables, scene.Set(), room, {id, x, param1}, objectsX, kFloor);
+    }
+    std::int32_t Offset(std::int32_t id, std::int32_t x, std::uint8_t param1 = 0) {
+        return Place(id, x, param1).y - kFloor;
+    }
+};
+
+TEST_F(Placement, TypeOffsetIsSignedDescriptorByte2) {
+    EXPECT_EQ(Offset(5, 0), -16);
+    EXPECT_EQ(Offset(6, 0), 0);
+    // The area letters all use type 65's offset; other ids from 64 on have none.
+    for (std::int32_t letter = 'A'; letter <= 'E'; ++letter) EXPECT_EQ(Offset(letter, 0), 12);
+    scene.tables.objectTypes[64].descriptor[2] = 0x10;
+    EXPECT_EQ(Offset(64, 0), 0);
+    const MarkerSpot spot = Place(5, 2100, 0, 2048);
+    EXPECT_EQ(spot.x, 52);
+    EXPECT_EQ(spot.imageNumber, 5);
+}
+
+TEST_F(Placement, FloorGeometryFollowsThePositionInTheRoom) {
+    // x 236 is 108 into the room: p = 96 on the 16-pixel grid.
+    room.floorGeom = 2;
+    EXPECT_EQ(Offset(6, 236), -24);
+    room.floorGeom = 3;
+    EXPECT_EQ(Offset(6, 236), 24);
+    room.floorGeom = 4;
+    EXPECT_EQ(Offset(6, 128 + 56), 0);
+    EXPECT_EQ(Offset(6, 128 + 64), -32);
+    for (std::uint8_t g : {5, 6}) {
+        room.floorGeom = g;
+        EXPECT_EQ(Offset(6, 63), 0);
+        EXPECT_EQ(Offset(6, 64), 32);
+    }
+    room.floorGeom = 9;
+    EXPECT_EQ(Offset(6, 100), 0);
+}
+
+TEST_F(Placement, IdRules) {
+    // 9 and 10 on odd 8-pixel columns take image constants 5 and 6.
+    EXPECT_EQ(Offset(9, 8), 6);
+    EXPECT_EQ(Offset(9, 16), 0);
+    EXPECT_EQ(Offset(10, 24), -7);
+    for (std::int32_t id : {11, 38, 39}) EXPECT_EQ(Offset(id, 0), -104);
+    EXPECT_EQ(Offset(15, 8), -24);
+    EXPECT_EQ(Offset(15, 0), 0);
+    EXPECT_EQ(Offset(24, 0), -32);
+    // 16-20: image constant id - 16 plus 16 x the room's signed fruits height.
+    room.fruitsHeight = 2;
+    EXPECT_EQ(Offset(16, 0), -(1 + 32));
+    EXPECT_EQ(Offset(20, 0), -(5 + 32));
+    room.fruitsHeight = 9; // -7
+    EXPECT_EQ(Offset(17, 0), -(2 - 112));
+    // 56: (param1 / 2) AND 0x70; 57: 2 x param1.
+    EXPECT_EQ(Offset(56, 0, 0xFF), -0x70);
+    EXPECT_EQ(Offset(56, 0, 0x1F), 0);
+    EXPECT_EQ(Offset(57, 0, 100), -200);
+}
+
+TEST_F(Placement, BridgesTakeTheirHeightAndTheLevelSetsPicture) {
+    scene.Set().attributes = 0x2B; // bridges tileset 3
+    for (std::int32_t id : {58, 59, 62, 63}) {
+        const MarkerSpot spot = Place(id, 0, 0x88); // 0x88 is -120
+        EXPECT_EQ(spot.y - kFloor, 240) << id;
+        EXPECT_EQ(spot.imageNumber, id + 48) << id;
+    }
+    EXPECT_EQ(Offset(58, 0, 0x17), -32); // 0x10 x 2
+    EXPECT_EQ(Place(60, 0, 0x88).imageNumber, 60);
+}
+
+TEST(MarkerDrawing, CellSnapsToTheGridAndKeyPixelsStayOut) {
+    const PictureBuffer normal = test::MakeMarkerSheet(0x11);
+    const PictureBuffer selected = test::MakeMarkerSheet(0x22);
+    const MarkerSheets sheets = MarkerSheetsOf(&normal, &selected);
+    EXPECT_EQ(sheets.ink[7], (PictureRect{56, 56, 72, 72}));
+
+    PictureBuffer overlay(400, 300);
+    overlay.Fill(kKeyColour);
+    // x 100: ((100 - 64) / 16) x 16 - 2 = 30; the cell's square lands at (86, 90).
+    const PictureRect covered = DrawMarker(overlay, sheets, {7, 100, 100}, false, false);
+    EXPECT_EQ(overlay.Pixel(86, 90), test::MarkerSquareColour(7, 0x11));
+    EXPECT_EQ(overlay.Pixel(85, 90), kKeyColour);
+    EXPECT_EQ(overlay.Pixel(101, 105), test::MarkerSquareColour(7, 0x11));
+    EXPECT_EQ(overlay.Pixel(102, 106), kKeyColour);
+    EXPECT_EQ(covered, (PictureRect{86, 90, 102, 106}));
+
+    // x 10: (10 - 64) / 16 truncates to -3, the cell starts at -50; selected takes the other sheet.
+    DrawMarker(overlay, sheets, {3, 10, 200}, true, true);
+    EXPECT_EQ(overlay.Pixel(6, 190), test::MarkerSquareColour(3, 0x22));
+    EXPECT_EQ(overlay.Pixel(5, 190), kKeyColour);
+    // The dot: yellow, black-rimmed, centred on the marker's point.
+    EXPECT_EQ(overlay.Pixel(10, 200), kMarkerDotColour);
+    EXPECT_EQ(overlay.Pixel(6, 200), 0u);
+}
+
+} // namespace
+} // namespace tikaroo
