@@ -65,7 +65,7 @@ public:
         }
         const auto first = static_cast<std::uint8_t>(code);
         out.push_back(first);
-        while (depth > 0) out.push_back(stack_[--depth]);
+        out.insert(out.end(), stack_.rend() - static_cast<std::ptrdiff_t>(depth), stack_.rend());
         return first;
     }
 
