@@ -10,5 +10,6 @@ namespace tikaroo::cli {
 using Arguments = std::vector<std::string>;
 
 int RunInfo(const Arguments& args, std::ostream& out, std::ostream& err);
+int RunMakeSample(const Arguments& args, std::ostream& out, std::ostream& err);
 
 } // namespace tikaroo::cli

@@ -17,6 +17,8 @@ struct Verb {
 
 constexpr std::array kVerbs = {
     Verb{"info", "info FILE", "print the iNES facts of FILE, or why it is refused", RunInfo},
+    Verb{"make-sample", "make-sample OUT.nes",
+         "write the project's sample game image (original layout) to OUT.nes", RunMakeSample},
 };
 
 void PrintHelp(std::ostream& out) {

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "game/model.h"
+
+#include <cstdint>
+#include <string_view>
+
+namespace tikaroo::sample {
+
+// The level geometry tables of the sample. Background type t (1-7) and floor shift t move a room by
+// the same amount, so a sloped room keeps its floor line on the ground when floorShift = background.
+LevelGeometryTables SampleGeometry();
+
+// The floor geometry that follows a room of four columns. `floors` holds one letter per column:
+// 'g' ground, 'r' ground raised by one block, 'w' water.
+std::uint8_t FloorGeomOf(std::string_view floors, const LevelGeometryTables& geometry);
+
+} // namespace tikaroo::sample
