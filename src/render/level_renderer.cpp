@@ -7,7 +7,9 @@
 #include "palette_zones.h"
 #include "room_geometry.h"
 #include "room_layout.h"
-#include "tile_drawing.h"
+
+#include <algorithm>
+#include <cstring>
 
 namespace tikaroo {
 
@@ -38,7 +40,10 @@ std::int32_t AreaLetter(std::size_t a) {
 
 } // namespace
 
-CLevelRenderer::CLevelRenderer() : bandMasks_(MakeScreenBandMasks()) {}
+CLevelRenderer::CLevelRenderer() : bandMasks_(MakeScreenBandMasks()) {
+    for (std::size_t kind = 0; kind < bandMasks_.size(); ++kind)
+        bandProfiles_[kind] = ProfileOf(bandMasks_[kind]);
+}
 
 void CLevelRenderer::SetMarkerSheets(const PictureBuffer* sheet, const PictureBuffer* selectedSheet) {
     sheets_ = MarkerSheetsOf(sheet, selectedSheet);
@@ -74,70 +79,82 @@ std::size_t CLevelRenderer::RoomCountShown(const GameTables& tables) const {
     return levelSet != nullptr ? RoomsShown(tables, *levelSet).count : 0;
 }
 
+std::vector<CLevelRenderer::RoomPlace> CLevelRenderer::PlaceRooms(const GameTables& tables,
+                                                                  const LevelSet& levelSet) const {
+    const ShownRooms shown = RoomsShown(tables, levelSet);
+    const RoomLayout& layout = levelSet.layout;
+    const std::int32_t y0 = Y(layout.pictureOffset, 0);
+    std::vector<RoomPlace> places;
+    PicturePoint origin = {0, y0 + kRoomTop};
+    for (std::size_t r = 0; r < shown.drawn; ++r) {
+        const std::size_t absolute = shown.first + r;
+        places.push_back({r, absolute, origin, Y(layout.floorLine, r) + y0 + kRoomTop});
+        origin.x += kRoomWidth;
+        origin.y += BackgroundStep(tables.geometry, levelSet.rooms[absolute].background, absolute);
+    }
+    return places;
+}
+
 void CLevelRenderer::Redraw(GameTables& tables, bool background, bool overlay) {
     const Level* level = ShownLevel(tables);
     const LevelSet* levelSet = level != nullptr ? LevelSetOf(tables, *level) : nullptr;
     if (levelSet == nullptr) return;
     const ShownRooms shown = RoomsShown(tables, *levelSet);
-    const RoomLayout& layout = levelSet->layout;
-
     std::int32_t lowest = 0;
-    for (const auto& offset : layout.pictureOffset) lowest = std::max(lowest, offset[1]);
-    const std::int32_t width = static_cast<std::int32_t>(shown.count) * kRoomWidth;
-    const std::int32_t height = lowest + kCanvasBaseHeight;
-    const std::int32_t y0 = Y(layout.pictureOffset, 0);
+    for (const auto& offset : levelSet->layout.pictureOffset) lowest = std::max(lowest, offset[1]);
+    const std::vector<RoomPlace> places = PlaceRooms(tables, *levelSet);
 
     if (background) {
-        canvas_.Resize(width, height);
-        background_.Resize(width, height);
-        background_.FillVerticalGradient(kGradientTop, kGradientBottom);
-        backgroundChanged_ = true;
+        DrawBackground(tables, *levelSet, places, static_cast<std::int32_t>(shown.count) * kRoomWidth,
+                       lowest + kCanvasBaseHeight);
+    } else {
+        RestoreBackground();
     }
-    if (overlay) ClearOverlay(width, height);
-
-    PicturePoint origin = {0, y0 + kRoomTop};
-    for (std::size_t r = 0; r < shown.drawn; ++r) {
-        const std::size_t absolute = shown.first + r;
-        const RoomPlace place = {r, absolute, origin, Y(layout.floorLine, r) + y0 + kRoomTop};
-        if (background) DrawRoomBackground(tables, *levelSet, place);
-        if (overlay) DrawRoomOverlay(tables, *levelSet, place, shown.objectsX);
-        origin.x += kRoomWidth;
-        origin.y += BackgroundStep(tables.geometry, levelSet->rooms[absolute].background, absolute);
+    if (overlay) {
+        overlay_.clear();
+        for (const RoomPlace& place : places) ListRoomMarkers(tables, *levelSet, place, shown.objectsX);
     }
     Compose();
 }
 
-void CLevelRenderer::DrawRoomBackground(const GameTables& tables, const LevelSet& levelSet,
-                                        const RoomPlace& place) {
-    const LevelRoom& room = levelSet.rooms[place.absolute];
-    const auto pictureX = static_cast<std::int32_t>(place.absolute) * kRoomWidth;
-    if (room.background == 0) {
-        background_.CopyFrom(levelPicture_, {pictureX, 0, pictureX + kRoomWidth, kRoomHeight}, place.origin.x,
-                             place.origin.y);
-    } else {
-        const auto offsets = BackgroundColumnOffsets(tables.geometry, room.background, place.absolute);
-        for (std::int32_t c = 0; c < static_cast<std::int32_t>(offsets.size()); ++c) {
-            const std::int32_t stripX = pictureX + kRoomStripWidth * c;
-            background_.CopyFrom(levelPicture_, {stripX, 0, stripX + kRoomStripWidth, kRoomHeight},
-                                 place.origin.x + kRoomStripWidth * c,
-                                 place.origin.y + offsets[static_cast<std::size_t>(c)]);
-        }
-    }
-    const PictureBuffer& mask = BandMaskOfScroll(bandMasks_, room.scroll);
+void CLevelRenderer::DrawBackground(const GameTables& tables, const LevelSet& levelSet,
+                                    const std::vector<RoomPlace>& places, std::int32_t width,
+                                    std::int32_t height) {
+    // Everything is drawn afresh: nothing saved beneath the overlay is valid any more.
+    savedAreas_.clear();
+    savedPixels_.clear();
+    canvas_.Resize(width, height);
+    PictureBuffer gradientColumn(1, height);
+    gradientColumn.FillVerticalGradient(kGradientTop, kGradientBottom);
+    gradient_.assign(gradientColumn.Data(), gradientColumn.Data() + std::max(height, 0));
+
     const std::int32_t y0 = Y(levelSet.layout.pictureOffset, 0);
-    background_.BlendFrom(mask, mask.Bounds(), place.origin.x,
-                          Y(levelSet.layout.bandBottom, place.index) + y0 - kBandMaskAboveBandBottom);
-    DrawFloorLine(background_, tables.geometry, room, {place.origin.x, place.floorLine});
+    std::vector<RoomBackground> rooms;
+    for (const RoomPlace& place : places) {
+        const LevelRoom& room = levelSet.rooms[place.absolute];
+        RoomBackground& pass = rooms.emplace_back();
+        pass.levelPicture = &levelPicture_;
+        pass.pictureX = static_cast<std::int32_t>(place.absolute) * kRoomWidth;
+        pass.stripOffsets = BackgroundColumnOffsets(tables.geometry, room.background, place.absolute);
+        pass.top = place.origin.y;
+        pass.mask = &bandProfiles_[room.scroll < bandProfiles_.size() ? room.scroll : 0];
+        pass.maskTop = Y(levelSet.layout.bandBottom, place.index) + y0 - kBandMaskAboveBandBottom;
+    }
+    DrawRoomBackgrounds(canvas_, gradient_, rooms);
+    // The pen keeps each floor line inside its room's columns, so the order of rooms does not matter.
+    for (const RoomPlace& place : places)
+        DrawFloorLine(canvas_, tables.geometry, levelSet.rooms[place.absolute],
+                      {place.origin.x, place.floorLine});
 }
 
-void CLevelRenderer::DrawRoomOverlay(GameTables& tables, const LevelSet& levelSet, const RoomPlace& place,
+void CLevelRenderer::ListRoomMarkers(GameTables& tables, const LevelSet& levelSet, const RoomPlace& place,
                                      std::int32_t objectsX) {
     const LevelRoom& room = levelSet.rooms[place.absolute];
     if (!tables.view.bonusMode) {
         if (const std::int32_t letter = AreaLetter(place.absolute); letter != 0) {
-            DrawOverlayMarker(
-                PlaceMarker(tables, levelSet, room, {letter, place.origin.x, 0}, 0, place.floorLine), false,
-                false);
+            overlay_.push_back(
+                {PlaceMarker(tables, levelSet, room, {letter, place.origin.x, 0}, 0, place.floorLine), false,
+                 false});
         }
     }
     Level* objects = ObjectsLevel(tables);
@@ -154,41 +171,42 @@ void CLevelRenderer::DrawRoomOverlay(GameTables& tables, const LevelSet& levelSe
             entry.canvasY = spot.y;
             const bool selected = tables.view.selectedList == static_cast<int>(k) &&
                                   tables.view.selectedIndex == static_cast<int>(i);
-            DrawOverlayMarker(spot, selected, true);
+            overlay_.push_back({spot, selected, true});
         }
     }
 }
 
-void CLevelRenderer::DrawOverlayMarker(const MarkerSpot& spot, bool selected, bool dot) {
-    const PictureRect covered = DrawMarker(overlay_, sheets_, spot, selected, dot);
-    if (!covered.Empty()) overlayInk_.push_back(covered);
+void CLevelRenderer::SaveArea(PictureRect rect) {
+    rect = {std::max(rect.left, 0), std::max(rect.top, 0), std::min(rect.right, canvas_.Width()),
+            std::min(rect.bottom, canvas_.Height())};
+    if (rect.Empty()) return;
+    savedAreas_.push_back({rect, savedPixels_.size()});
+    for (std::int32_t y = rect.top; y < rect.bottom; ++y) {
+        const auto row = canvas_.Row(y);
+        savedPixels_.insert(savedPixels_.end(), row.begin() + rect.left, row.begin() + rect.right);
+    }
 }
 
-void CLevelRenderer::ClearOverlay(std::int32_t width, std::int32_t height) {
-    if (overlay_.Resize(width, height)) {
-        overlay_.Fill(kKeyColour);
-    } else {
-        for (const PictureRect& ink : overlayInk_) overlay_.FillRect(ink, kKeyColour);
+void CLevelRenderer::RestoreBackground() {
+    for (auto area = savedAreas_.rbegin(); area != savedAreas_.rend(); ++area) {
+        const std::uint32_t* pixels = savedPixels_.data() + area->offset;
+        const auto width = static_cast<std::size_t>(area->rect.Width());
+        for (std::int32_t y = area->rect.top; y < area->rect.bottom; ++y, pixels += width)
+            std::memcpy(canvas_.Row(y).data() + area->rect.left, pixels, width * sizeof(std::uint32_t));
     }
-    overlayInk_.clear();
+    savedAreas_.clear();
+    savedPixels_.clear();
 }
 
 void CLevelRenderer::Compose() {
-    if (backgroundChanged_ || canvas_.Width() != background_.Width() ||
-        canvas_.Height() != background_.Height()) {
-        canvas_.Resize(background_.Width(), background_.Height());
-        canvas_.CopyFrom(background_, background_.Bounds(), 0, 0);
-        backgroundChanged_ = false;
-    } else {
-        for (const PictureRect& ink : canvasInk_) canvas_.CopyFrom(background_, ink, ink.left, ink.top);
+    RestoreBackground();
+    for (const MarkerDraw& marker : overlay_) {
+        SaveArea(MarkerArea(sheets_, marker.spot, marker.dot));
+        DrawMarker(canvas_, sheets_, marker.spot, marker.selected, marker.dot);
     }
-    canvasInk_ = overlayInk_;
-    for (const PictureRect& ink : overlayInk_) canvas_.CopyKeyedFrom(overlay_, ink, ink.left, ink.top);
-
     const std::int32_t half = kClickMarkerDiameter / 2;
+    SaveArea({clickPoint_.x - half, clickPoint_.y - half, clickPoint_.x + half, clickPoint_.y + half});
     canvas_.FillCircle(clickPoint_, kClickMarkerDiameter, kClickMarkerColour, 0);
-    canvasInk_.push_back(
-        {clickPoint_.x - half, clickPoint_.y - half, clickPoint_.x + half, clickPoint_.y + half});
 }
 
 } // namespace tikaroo

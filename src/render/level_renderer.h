@@ -3,6 +3,7 @@
 #include "game/model.h"
 #include "object_markers.h"
 #include "picture_buffer.h"
+#include "room_background.h"
 #include "screen_band_masks.h"
 
 #include <array>
@@ -14,8 +15,14 @@ namespace tikaroo {
 class CGameImage;
 
 // Draws the shown level for the main canvas: the level picture assembled from the block cache, and
-// the canvas picture composed of a background layer (rooms, darkened screen bands, floor lines) and an
-// overlay layer (area letters and object markers, key colour 0xFEFAFE where empty).
+// the canvas picture made of two layers: the background (gradient, rooms, darkened screen bands, floor
+// lines) and the overlay (area letters and object markers, transparent where empty), with the click
+// marker on top.
+//
+// The overlay is not kept as a picture of its own: composing draws its markers straight onto the
+// background, saving the background pixels beneath them first, so that an overlay-only redraw puts
+// those back and draws the markers anew. The canvas equals copying the background, then the overlay
+// without its key colour, then drawing the click marker.
 //
 // It writes only the renderer's caches of the model: the level's palette zones, the level set's room
 // layout, the objects' canvas y, and the CHR bank state of the image.
@@ -23,7 +30,7 @@ class CLevelRenderer {
 public:
     CLevelRenderer();
 
-    // The sheets must outlive the renderer; without them markers show only their dots.
+    // Takes the marker pictures of both sheets; without them markers show only their dots.
     void SetMarkerSheets(const PictureBuffer* sheet, const PictureBuffer* selectedSheet);
 
     // Everything a level selection needs: palette zones, room layout, block cache, level picture and
@@ -40,8 +47,6 @@ public:
     std::size_t RoomCountShown(const GameTables& tables) const;
 
     const PictureBuffer& Canvas() const { return canvas_; }
-    const PictureBuffer& BackgroundLayer() const { return background_; }
-    const PictureBuffer& OverlayLayer() const { return overlay_; }
     const PictureBuffer& LevelPicture() const { return levelPicture_; }
     const PictureBuffer& BlockCache() const { return blockCache_; }
 
@@ -52,27 +57,38 @@ private:
         PicturePoint origin;      // where the room picture's top-left lands before its background steps
         std::int32_t floorLine = 0;
     };
+    struct MarkerDraw {
+        MarkerSpot spot;
+        bool selected = false;
+        bool dot = false;
+    };
+    struct SavedArea {
+        PictureRect rect;
+        std::size_t offset = 0;
+    };
 
-    void DrawRoomBackground(const GameTables& tables, const LevelSet& levelSet, const RoomPlace& place);
-    void DrawRoomOverlay(GameTables& tables, const LevelSet& levelSet, const RoomPlace& place,
+    std::vector<RoomPlace> PlaceRooms(const GameTables& tables, const LevelSet& levelSet) const;
+    void DrawBackground(const GameTables& tables, const LevelSet& levelSet,
+                        const std::vector<RoomPlace>& places, std::int32_t width, std::int32_t height);
+    void ListRoomMarkers(GameTables& tables, const LevelSet& levelSet, const RoomPlace& place,
                          std::int32_t objectsX);
-    void DrawOverlayMarker(const MarkerSpot& spot, bool selected, bool dot);
-    void ClearOverlay(std::int32_t width, std::int32_t height);
+    void SaveArea(PictureRect rect);
+    void RestoreBackground();
 
     ScreenBandMasks bandMasks_;
+    std::array<BandMaskProfile, 3> bandProfiles_;
     MarkerSheets sheets_;
     PictureBuffer blockCache_;
     PictureBuffer levelPicture_;
-    PictureBuffer background_;
-    PictureBuffer overlay_;
     PictureBuffer canvas_;
+    std::vector<std::uint32_t> gradient_;
     PicturePoint clickPoint_{-1, -1};
 
-    // The overlay holds the key colour everywhere outside overlayInk_; the canvas equals the background
-    // outside canvasInk_. Redraws and composition touch only these areas unless the background changed.
-    std::vector<PictureRect> overlayInk_;
-    std::vector<PictureRect> canvasInk_;
-    bool backgroundChanged_ = false;
+    // The overlay: its markers in drawing order.
+    std::vector<MarkerDraw> overlay_;
+    // The background pixels beneath what composing drew, in drawing order.
+    std::vector<SavedArea> savedAreas_;
+    std::vector<std::uint32_t> savedPixels_;
 };
 
 } // namespace tikaroo

@@ -46,26 +46,14 @@ std::int32_t SlopeOffset(std::uint8_t floorGeom, std::int32_t p) {
     }
 }
 
-// Widens `ink` (cell-relative) by the non-key pixels of every cell of `sheet`.
-void AddInk(std::array<PictureRect, kMarkerCells>& ink, const PictureBuffer& sheet) {
-    for (std::int32_t y = 0; y < std::min(sheet.Height(), kMarkerCell); ++y) {
-        const auto row = sheet.Row(y);
-        for (std::int32_t x = 0;
-             x < std::min(sheet.Width(), kMarkerCell * static_cast<std::int32_t>(kMarkerCells)); ++x) {
-            if ((row[static_cast<std::size_t>(x)] & 0xFFFFFF) == kKeyColour) continue;
-            PictureRect& box = ink[static_cast<std::size_t>(x / kMarkerCell)];
-            const std::int32_t cx = x % kMarkerCell;
-            box = UnionOf(box, {cx, y, cx + 1, y + 1});
-        }
-    }
-}
-
 } // namespace
 
 MarkerSheets MarkerSheetsOf(const PictureBuffer* normal, const PictureBuffer* selected) {
-    MarkerSheets sheets{normal, selected, {}};
-    if (normal != nullptr) AddInk(sheets.ink, *normal);
-    if (selected != nullptr) AddInk(sheets.ink, *selected);
+    MarkerSheets sheets;
+    sheets.normal = normal != nullptr ? SpritesOf(*normal) : std::vector<MarkerSprite>(kMarkerCells);
+    sheets.selected = selected != nullptr ? SpritesOf(*selected) : std::vector<MarkerSprite>(kMarkerCells);
+    for (std::size_t s = 0; s < kMarkerCells; ++s)
+        sheets.ink[s] = UnionOf(sheets.normal[s].ink, sheets.selected[s].ink);
     return sheets;
 }
 
@@ -123,26 +111,44 @@ MarkerSpot PlaceMarker(const GameTables& tables, const LevelSet& levelSet, const
     return spot;
 }
 
-PictureRect DrawMarker(PictureBuffer& overlay, const MarkerSheets& sheets, const MarkerSpot& spot,
-                       bool selected, bool dot) {
-    const PictureBuffer* sheet = selected ? sheets.selected : sheets.normal;
-    const std::int32_t left = (spot.x - kCellLeftOfPoint) / kPositionGrid * kPositionGrid - kCellGridShift;
-    const std::int32_t top = spot.y - kCellAbovePoint;
-    PictureRect covered;
-    if (sheet != nullptr && spot.imageNumber >= 0 &&
-        spot.imageNumber < static_cast<std::int32_t>(kMarkerCells)) {
+namespace {
+
+// The top-left corner of the marker's picture cell.
+PicturePoint CellCorner(const MarkerSpot& spot) {
+    return {(spot.x - kCellLeftOfPoint) / kPositionGrid * kPositionGrid - kCellGridShift,
+            spot.y - kCellAbovePoint};
+}
+
+bool HasCell(std::int32_t imageNumber) {
+    return imageNumber >= 0 && imageNumber < static_cast<std::int32_t>(kMarkerCells);
+}
+
+PictureRect DotArea(const MarkerSpot& spot) {
+    const std::int32_t half = kDotDiameter / 2;
+    return {spot.x - half, spot.y - half, spot.x + half, spot.y + half};
+}
+
+} // namespace
+
+PictureRect MarkerArea(const MarkerSheets& sheets, const MarkerSpot& spot, bool dot) {
+    PictureRect area;
+    if (HasCell(spot.imageNumber)) {
+        const PicturePoint corner = CellCorner(spot);
         const PictureRect ink = sheets.ink[static_cast<std::size_t>(spot.imageNumber)];
-        const std::int32_t cell = spot.imageNumber * kMarkerCell;
-        overlay.CopyKeyedFrom(*sheet, {cell + ink.left, ink.top, cell + ink.right, ink.bottom},
-                              left + ink.left, top + ink.top);
-        if (!ink.Empty()) covered = {left + ink.left, top + ink.top, left + ink.right, top + ink.bottom};
+        if (!ink.Empty())
+            area = {corner.x + ink.left, corner.y + ink.top, corner.x + ink.right, corner.y + ink.bottom};
     }
-    if (dot) {
-        const std::int32_t half = kDotDiameter / 2;
-        overlay.FillCircle({spot.x, spot.y}, kDotDiameter, kMarkerDotColour, 0);
-        covered = UnionOf(covered, {spot.x - half, spot.y - half, spot.x + half, spot.y + half});
+    return dot ? UnionOf(area, DotArea(spot)) : area;
+}
+
+void DrawMarker(PictureBuffer& picture, const MarkerSheets& sheets, const MarkerSpot& spot, bool selected,
+                bool dot) {
+    const std::vector<MarkerSprite>& sprites = selected ? sheets.selected : sheets.normal;
+    if (HasCell(spot.imageNumber) && static_cast<std::size_t>(spot.imageNumber) < sprites.size()) {
+        const PicturePoint corner = CellCorner(spot);
+        DrawSprite(picture, sprites[static_cast<std::size_t>(spot.imageNumber)], corner.x, corner.y);
     }
-    return covered;
+    if (dot) picture.FillCircle({spot.x, spot.y}, kDotDiameter, kMarkerDotColour, 0);
 }
 
 } // namespace tikaroo

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/model.h"
+#include "marker_sprites.h"
 #include "picture_buffer.h"
 
 #include <array>
@@ -9,19 +10,15 @@
 
 namespace tikaroo {
 
-inline constexpr std::int32_t kMarkerCell = 128;
-inline constexpr std::size_t kMarkerCells = 256;
-
-// The marker pictures: cell s (128x128 at x = 128s) holds image number s; the key colour is
-// transparent. `ink` is the part of each cell that is not key colour in either sheet (cell-relative),
-// so that drawing a marker touches no more than its picture.
+// The marker pictures: cell s (128x128 at x = 128s) of a sheet holds image number s; the key colour is
+// transparent. Kept as sprites of both sheets, with the part of each cell that either of them inks.
 struct MarkerSheets {
-    const PictureBuffer* normal = nullptr;
-    const PictureBuffer* selected = nullptr;
+    std::vector<MarkerSprite> normal;
+    std::vector<MarkerSprite> selected;
     std::array<PictureRect, kMarkerCells> ink{};
 };
 
-// The sheets must outlive the result.
+// Either sheet may be absent (its markers then show nothing).
 MarkerSheets MarkerSheetsOf(const PictureBuffer* normal, const PictureBuffer* selected);
 inline constexpr std::uint8_t kFirstLetterImage = 'A'; // the area letters A-E are images 65-69
 inline constexpr std::uint32_t kMarkerDotColour = 0xFFFF00;
@@ -45,9 +42,12 @@ struct MarkerObject {
 MarkerSpot PlaceMarker(const GameTables& tables, const LevelSet& levelSet, const LevelRoom& room,
                        const MarkerObject& object, std::int32_t objectsX, std::int32_t floorLine);
 
-// The picture cell (on a 16-pixel grid) and the optional yellow dot on the marker's point; returns
-// the area the marker covers.
-PictureRect DrawMarker(PictureBuffer& overlay, const MarkerSheets& sheets, const MarkerSpot& spot,
-                       bool selected, bool dot);
+// The area that DrawMarker may change: the inked part of the cell and the dot.
+PictureRect MarkerArea(const MarkerSheets& sheets, const MarkerSpot& spot, bool dot);
+
+// The picture cell, placed on a 16-pixel grid left of and above the marker's point (key colour left
+// out), and with `dot` a yellow dot on the point.
+void DrawMarker(PictureBuffer& picture, const MarkerSheets& sheets, const MarkerSpot& spot, bool selected,
+                bool dot);
 
 } // namespace tikaroo

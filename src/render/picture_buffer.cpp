@@ -137,14 +137,7 @@ void PictureBuffer::BlendFrom(const PictureBuffer& source, PictureRect from, std
     CopyRows(source, from, x, y, [](const std::uint32_t* in, std::uint32_t* out, std::size_t count) {
         for (std::size_t i = 0; i < count; ++i) {
             const std::uint32_t alpha = in[i] >> 24;
-            if (alpha == 0) continue;
-            std::uint32_t mixed = 0;
-            for (int shift = 0; shift <= 16; shift += 8) {
-                const std::uint32_t value =
-                    (Channel(in[i], shift) * alpha + Channel(out[i], shift) * (255 - alpha) + 127) / 255;
-                mixed |= value << shift;
-            }
-            out[i] = mixed;
+            if (alpha != 0) out[i] = MixPixel(in[i], out[i], alpha);
         }
     });
 }

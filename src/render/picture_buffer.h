@@ -23,6 +23,18 @@ struct PictureRect {
     bool operator==(const PictureRect&) const = default;
 };
 
+// `over` mixed over `under` by `alpha` (0-255), each channel rounded to nearest; the result has alpha 0.
+inline std::uint32_t MixPixel(std::uint32_t over, std::uint32_t under, std::uint32_t alpha) {
+    // Red and blue side by side in one word, then green; x / 255 rounded is (x + 128 + ((x + 128) >> 8))
+    // >> 8.
+    const std::uint32_t inverse = 255 - alpha;
+    std::uint32_t rb = (over & 0xFF00FF) * alpha + (under & 0xFF00FF) * inverse + 0x800080;
+    rb = ((rb + ((rb >> 8) & 0xFF00FF)) >> 8) & 0xFF00FF;
+    std::uint32_t g = ((over >> 8) & 0xFF) * alpha + ((under >> 8) & 0xFF) * inverse + 0x80;
+    g = (g + (g >> 8)) & 0xFF00;
+    return rb | g;
+}
+
 // The smallest rectangle holding both; an empty rectangle adds nothing.
 PictureRect UnionOf(PictureRect a, PictureRect b);
 
@@ -77,7 +89,8 @@ public:
     // The same, mixing each source pixel over the picture by the source pixel's alpha byte.
     void BlendFrom(const PictureBuffer& source, PictureRect from, std::int32_t x, std::int32_t y);
 
-    // Connected lines of pen width 3 through `points`; a dash-dot-dot pattern runs on across corners.
+    // Connected lines of pen width 3 through `points`, the last point left out; a dash-dot-dot pattern
+    // runs on across corners.
     void DrawPolyline(std::span<const PicturePoint> points, std::uint32_t colour, PenStyle style);
     void DrawLine(PicturePoint from, PicturePoint to, std::uint32_t colour, PenStyle style = PenStyle::Solid);
     // The ellipse inscribed in `bounds`: a one-pixel `outline` around a `fill` interior.
@@ -103,7 +116,6 @@ private:
     template <typename RowCopy>
     void CopyRows(const PictureBuffer& source, PictureRect from, std::int32_t x, std::int32_t y,
                   RowCopy rowCopy);
-    void Stamp(std::int32_t x, std::int32_t y, std::uint32_t colour);
 
     std::int32_t width_ = 0;
     std::int32_t height_ = 0;

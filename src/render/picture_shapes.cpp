@@ -11,10 +11,9 @@ namespace {
 
 constexpr std::int32_t kPenWidth = 3;
 
-// Dash-dot-dot as on/off runs in steps along the line; every lit step stamps a 3x3 pen, so a
-// one-step dot is a square dot and a five-step gap leaves three clear pixels.
-constexpr std::array<std::int32_t, 6> kDashDotDotRuns = {9, 5, 1, 5, 1, 5};
-constexpr std::int32_t kDashDotDotPeriod = 26;
+// Dash-dot-dot as on/off runs of pixels along the line: a dash, a gap, a dot, a gap, a dot, a gap.
+constexpr std::array<std::int32_t, 6> kDashDotDotRuns = {12, 4, 3, 4, 3, 4};
+constexpr std::int32_t kDashDotDotPeriod = 30;
 
 bool PenLit(PenStyle style, std::int32_t step) {
     if (style == PenStyle::Solid) return true;
@@ -28,31 +27,32 @@ bool PenLit(PenStyle style, std::int32_t step) {
 
 } // namespace
 
-void PictureBuffer::Stamp(std::int32_t x, std::int32_t y, std::uint32_t colour) {
-    FillRect(
-        {x - kPenWidth / 2, y - kPenWidth / 2, x - kPenWidth / 2 + kPenWidth, y - kPenWidth / 2 + kPenWidth},
-        colour);
-}
-
+// The pen is 3 pixels wide across the line with flat ends; as with the usual line drawing, each segment
+// leaves out its end point, so a line from x to x + 128 covers exactly 128 columns. Inner corners get
+// a square join.
 void PictureBuffer::DrawPolyline(std::span<const PicturePoint> points, std::uint32_t colour, PenStyle style) {
+    constexpr std::int32_t before = kPenWidth / 2;
     std::int32_t step = 0;
     for (std::size_t i = 0; i + 1 < points.size(); ++i) {
-        // Bresenham from one corner to the next; corners after the first are not stepped twice.
+        const PicturePoint to = points[i + 1];
         std::int32_t x = points[i].x;
         std::int32_t y = points[i].y;
-        const std::int32_t dx = std::abs(points[i + 1].x - x);
-        const std::int32_t dy = -std::abs(points[i + 1].y - y);
-        const std::int32_t sx = x < points[i + 1].x ? 1 : -1;
-        const std::int32_t sy = y < points[i + 1].y ? 1 : -1;
+        const std::int32_t dx = std::abs(to.x - x);
+        const std::int32_t dy = -std::abs(to.y - y);
+        const std::int32_t sx = x < to.x ? 1 : -1;
+        const std::int32_t sy = y < to.y ? 1 : -1;
+        const bool xMajor = dx >= -dy;
+        if (i > 0 && PenLit(style, step))
+            FillRect({x - before, y - before, x - before + kPenWidth, y - before + kPenWidth}, colour);
+        // Bresenham, one pixel of the pen's width across the line at every step.
         std::int32_t error = dx + dy;
-        bool sharedCorner = i > 0;
-        while (true) {
-            if (!sharedCorner) {
-                if (PenLit(style, step)) Stamp(x, y, colour);
-                ++step;
+        while (x != to.x || y != to.y) {
+            if (PenLit(style, step)) {
+                FillRect(xMajor ? PictureRect{x, y - before, x + 1, y - before + kPenWidth}
+                                : PictureRect{x - before, y, x - before + kPenWidth, y + 1},
+                         colour);
             }
-            sharedCorner = false;
-            if (x == points[i + 1].x && y == points[i + 1].y) break;
+            ++step;
             const std::int32_t doubled = 2 * error;
             if (doubled >= dy) {
                 error += dy;

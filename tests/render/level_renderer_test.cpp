@@ -1,7 +1,10 @@
 #include "render/chr_banks.h"
+#include "render/floor_lines.h"
 #include "render/level_picture.h"
 #include "render/level_renderer.h"
 #include "render/nes_colors.h"
+#include "render/room_layout.h"
+#include "render/screen_band_masks.h"
 #include "render_scene.h"
 #include "tile_image.h"
 
@@ -91,8 +94,6 @@ TEST_F(Rendering, OverlayHasLettersAndMarkersAndRecordsCanvasY) {
     EXPECT_EQ(canvas.Pixel(300, 448), kMarkerDotColour);
     EXPECT_EQ(scene.ShownLevel().objectLists[0][0].canvasY, 448);
     EXPECT_EQ(scene.ShownLevel().objectLists[2][0].canvasY, 464);
-    EXPECT_EQ(renderer.OverlayLayer().Pixel(300, 300), kKeyColour);
-    EXPECT_EQ(renderer.BackgroundLayer().Pixel(300, 448), 0u); // the blank lower blocks, no dot
 
     scene.tables.view.selectedList = 0;
     scene.tables.view.selectedIndex = 0;
@@ -136,7 +137,7 @@ TEST_F(Rendering, BackgroundStepsShiftEachStripOfTheRoom) {
     scene.tables.geometry.bgMaskTable = {0, 0, 0, 0, 0, 0, 0, 0};
     scene.Set().rooms[1].background = 1; // every column steps one unit down
     renderer.SelectLevel(scene.image, scene.tables);
-    const PictureBuffer& background = renderer.BackgroundLayer();
+    const PictureBuffer& background = renderer.Canvas();
     // Room 1's first strip starts 8 lower, its last 128 lower; room 2 follows 128 lower.
     EXPECT_EQ(background.Pixel(128, 256 + 8 + 150), kRoomColour);
     EXPECT_EQ(background.Pixel(128, 256 + 8 + 195), 0u);
@@ -164,6 +165,121 @@ TEST_F(Rendering, BonusModeDrawsSixteenRoomsWithoutLettersAndTheBonusObjects) {
     EXPECT_NE(canvas.Pixel(0, 460), test::MarkerSquareColour('A', kNormalTint));
     EXPECT_EQ(canvas.Pixel(300, 464), kMarkerDotColour);
     EXPECT_EQ(bonus.tables.bonusLevels[2].objectLists[0][0].canvasY, 464);
+}
+
+// The canvas built the plain way: the gradient, then room by room the strips, the blended band mask
+// and the floor line; the overlay as a picture of its own, copied over without its key colour.
+PictureBuffer ReferenceCanvas(const GameTables& tables, const PictureBuffer& levelPicture,
+                              const MarkerSheets& sheets, PicturePoint click) {
+    const Level& level = tables.levels[tables.view.currentLevel];
+    const LevelSet& set = tables.levelSets.at(level.levelSet);
+    const ShownRooms shown = RoomsShown(tables, set);
+    const RoomLayout layout = BuildRoomLayout(tables, set);
+    std::int32_t lowest = 0;
+    for (const auto& offset : layout.pictureOffset) lowest = std::max(lowest, offset[1]);
+    const std::int32_t y0 = layout.pictureOffset[0][1];
+    PictureBuffer background(static_cast<std::int32_t>(shown.count) * 128, lowest + 992);
+    background.FillVerticalGradient(0x202020, 0x505050);
+    PictureBuffer overlay(background.Width(), background.Height());
+    overlay.Fill(kKeyColour);
+    const ScreenBandMasks masks = MakeScreenBandMasks();
+    const Level& objects = tables.view.bonusMode ? tables.bonusLevels[tables.view.currentBonusLevel] : level;
+
+    std::int32_t x = 0;
+    std::int32_t y = y0 + 256;
+    for (std::size_t r = 0; r < shown.drawn; ++r) {
+        const std::size_t a = shown.first + r;
+        const LevelRoom& room = set.rooms[a];
+        const auto offsets = BackgroundColumnOffsets(tables.geometry, room.background, a);
+        for (std::int32_t c = 0; c < 16; ++c) {
+            background.CopyFrom(levelPicture,
+                                {128 * static_cast<std::int32_t>(a) + 8 * c, 0,
+                                 128 * static_cast<std::int32_t>(a) + 8 * c + 8, 352},
+                                x + 8 * c, y + offsets[static_cast<std::size_t>(c)]);
+        }
+        const PictureBuffer& mask = masks[room.scroll > 2 ? 0 : room.scroll];
+        background.BlendFrom(mask, mask.Bounds(), x, layout.bandBottom[r][1] + y0 - 320);
+        const std::int32_t line = layout.floorLine[r][1] + y0 + 256;
+        DrawFloorLine(background, tables.geometry, room, {x, line});
+
+        if (!tables.view.bonusMode && (a % 16 == 0 || a == 63)) {
+            const std::int32_t letter = a == 63 ? 'E' : 'A' + static_cast<std::int32_t>(a / 16);
+            DrawMarker(overlay, sheets, PlaceMarker(tables, set, room, {letter, x, 0}, 0, line), false,
+                       false);
+        }
+        for (std::size_t k = 0; k < 3; ++k) {
+            for (std::size_t i = 0; i < objects.objectLists[k].size(); ++i) {
+                const ObjectEntry& entry = objects.objectLists[k][i];
+                const auto ex = static_cast<std::int32_t>(entry.x);
+                if (ex < x + shown.objectsX || ex >= x + shown.objectsX + 128) continue;
+                const bool selected = tables.view.selectedList == static_cast<int>(k) &&
+                                      tables.view.selectedIndex == static_cast<int>(i);
+                DrawMarker(overlay, sheets,
+                           PlaceMarker(tables, set, room, {entry.id, ex, entry.param1}, shown.objectsX, line),
+                           selected, true);
+            }
+        }
+        x += 128;
+        y += offsets[15];
+    }
+    PictureBuffer canvas = background;
+    canvas.CopyKeyedFrom(overlay, overlay.Bounds(), 0, 0);
+    canvas.FillCircle(click, 8, 0xFFFFFF, 0);
+    return canvas;
+}
+
+TEST_F(Rendering, CanvasEqualsThePlainLayerComposition) {
+    test::RenderScene busy(40);
+    busy.tables.geometry.bgStepTable = {1, 0xFE, 0, 0, 0, 0, 0, 0};
+    busy.tables.geometry.bgMaskTable = {1, 0x12, 0, 0, 0, 0, 0, 0};
+    busy.tables.geometry.floorShiftTable = {0, 8, 0xF0, 0, 0, 0, 0, 0};
+    busy.tables.geometry.gapStartTable = {0, 32, 48, 64, 16, 0, 32, 48, 96};
+    busy.tables.geometry.gapEndTable = {32, 64, 128, 96, 112, 48, 80, 200, 128};
+    busy.tables.objectTypes[12].descriptor[2] = 0xE0;
+    for (std::size_t r = 0; r < 40; ++r) {
+        LevelRoom& room = busy.Set().rooms[r];
+        room.scroll = static_cast<std::uint8_t>(r % 4);
+        room.background = static_cast<std::uint8_t>(r % 5 == 2 ? 1 : r % 7 == 3 ? 2 : 0);
+        room.floorShift = static_cast<std::uint8_t>(r % 3);
+        room.slideFloor = static_cast<std::uint8_t>(r % 4 == 1);
+        room.floorGeom = static_cast<std::uint8_t>(r % 16);
+        room.fruitsHeight = static_cast<std::uint8_t>(r % 16);
+    }
+    for (std::uint32_t i = 0; i < 90; ++i) {
+        ObjectEntry entry;
+        entry.id = static_cast<std::uint8_t>(1 + i * 7 % 63);
+        entry.x = i * 56 % (40 * 128) / 8 * 8;
+        entry.param1 = static_cast<std::uint8_t>(i * 29);
+        busy.ShownLevel().objectLists[i % 3].push_back(entry);
+    }
+    busy.tables.view.selectedList = 1;
+    busy.tables.view.selectedIndex = 4;
+    const MarkerSheets sheets = MarkerSheetsOf(&normal, &selected);
+
+    renderer.SetClickPoint({700, 500});
+    renderer.SelectLevel(busy.image, busy.tables);
+    EXPECT_TRUE(SamePictures(renderer.Canvas(),
+                             ReferenceCanvas(busy.tables, renderer.LevelPicture(), sheets, {700, 500})));
+
+    // After an object edit only the overlay is redrawn.
+    busy.ShownLevel().objectLists[0][3].x += 200;
+    busy.tables.view.selectedList = 0;
+    busy.tables.view.selectedIndex = 3;
+    renderer.SetClickPoint({-1, -1});
+    renderer.Redraw(busy.tables, false, true);
+    EXPECT_TRUE(SamePictures(renderer.Canvas(),
+                             ReferenceCanvas(busy.tables, renderer.LevelPicture(), sheets, {-1, -1})));
+
+    // Bonus mode over the same rooms.
+    busy.tables.view.bonusMode = true;
+    busy.tables.view.currentBonusLevel = 1;
+    busy.tables.bonusArea = {0, 1, 24};
+    busy.tables.bonusLevels[1].objectLists = busy.ShownLevel().objectLists;
+    for (auto& list : busy.tables.bonusLevels[1].objectLists)
+        for (auto& entry : list) entry.x += 2048;
+    renderer.SelectLevel(busy.image, busy.tables);
+    EXPECT_TRUE(SamePictures(renderer.Canvas(),
+                             ReferenceCanvas(busy.tables, renderer.LevelPicture(), sheets, {-1, -1})));
 }
 
 TEST(LevelPicture, BossRoomsComeFromTheBossRow) {

@@ -97,12 +97,13 @@ TEST(MarkerDrawing, CellSnapsToTheGridAndKeyPixelsStayOut) {
     PictureBuffer overlay(400, 300);
     overlay.Fill(kKeyColour);
     // x 100: ((100 - 64) / 16) x 16 - 2 = 30; the cell's square lands at (86, 90).
-    const PictureRect covered = DrawMarker(overlay, sheets, {7, 100, 100}, false, false);
+    DrawMarker(overlay, sheets, {7, 100, 100}, false, false);
     EXPECT_EQ(overlay.Pixel(86, 90), test::MarkerSquareColour(7, 0x11));
     EXPECT_EQ(overlay.Pixel(85, 90), kKeyColour);
     EXPECT_EQ(overlay.Pixel(101, 105), test::MarkerSquareColour(7, 0x11));
     EXPECT_EQ(overlay.Pixel(102, 106), kKeyColour);
-    EXPECT_EQ(covered, (PictureRect{86, 90, 102, 106}));
+    EXPECT_EQ(MarkerArea(sheets, {7, 100, 100}, false), (PictureRect{86, 90, 102, 106}));
+    EXPECT_EQ(MarkerArea(sheets, {7, 100, 100}, true), (PictureRect{86, 90, 104, 106}));
 
     // x 10: (10 - 64) / 16 truncates to -3, the cell starts at -50; selected takes the other sheet.
     DrawMarker(overlay, sheets, {3, 10, 200}, true, true);

@@ -86,6 +86,21 @@ TEST(PictureBuffer, BlendsByTheSourceAlphaByte) {
     EXPECT_EQ(target.Pixel(2, 0), 0x00FF00u);
 }
 
+TEST(PictureBuffer, MixRoundsEveryChannelToNearest) {
+    for (std::uint32_t alpha : {1u, 55u, 128u, 200u, 254u, 255u}) {
+        for (std::uint32_t over = 0; over < 256; ++over) {
+            for (std::uint32_t under = 0; under < 256; ++under) {
+                const std::uint32_t expected = (over * alpha + under * (255 - alpha) + 127) / 255;
+                // The value in red, a neighbour in green and blue, so lanes must not bleed.
+                const std::uint32_t mixed = MixPixel(over << 16 | 0xFF00 | under, under << 16 | over, alpha);
+                ASSERT_EQ(mixed >> 16, expected) << alpha << " " << over << " " << under;
+                ASSERT_EQ(mixed & 0xFF, (under * alpha + over * (255 - alpha) + 127) / 255);
+                ASSERT_EQ((mixed >> 8) & 0xFF, (255 * alpha + 127) / 255);
+            }
+        }
+    }
+}
+
 TEST(PictureBuffer, VerticalGradientRunsFromTopToBottomColour) {
     PictureBuffer picture(2, 31);
     picture.FillVerticalGradient(0x202020, 0x505050);
@@ -95,25 +110,35 @@ TEST(PictureBuffer, VerticalGradientRunsFromTopToBottomColour) {
     for (std::int32_t y = 1; y < 31; ++y) EXPECT_GE(picture.Pixel(0, y), picture.Pixel(0, y - 1));
 }
 
-TEST(PictureBuffer, SolidLinesAreThreePixelsWide) {
+TEST(PictureBuffer, SolidLinesAreThreePixelsWideAndLeaveTheirEndPointOut) {
     PictureBuffer picture(20, 10);
     picture.DrawLine({2, 5}, {12, 5}, kRed);
-    for (std::int32_t x = 1; x <= 13; ++x) {
+    for (std::int32_t x = 2; x <= 11; ++x) {
         EXPECT_EQ(picture.Pixel(x, 4), kRed) << x;
         EXPECT_EQ(picture.Pixel(x, 6), kRed) << x;
     }
-    EXPECT_EQ(picture.Pixel(0, 5), 0u);
-    EXPECT_EQ(picture.Pixel(14, 5), 0u);
+    EXPECT_EQ(picture.Pixel(1, 5), 0u);
+    EXPECT_EQ(picture.Pixel(12, 5), 0u);
     EXPECT_EQ(picture.Pixel(5, 3), 0u);
-    EXPECT_EQ(CountPixels(picture, kRed), 13 * 3);
+    EXPECT_EQ(CountPixels(picture, kRed), 10 * 3);
 
-    // A polyline turns its corner without a gap.
+    // A steep line is three pixels wide across.
+    PictureBuffer steep(10, 20);
+    steep.DrawLine({5, 2}, {6, 12}, kRed);
+    EXPECT_EQ(steep.Pixel(4, 2), kRed);
+    EXPECT_EQ(steep.Pixel(6, 2), kRed);
+    EXPECT_EQ(steep.Pixel(5, 1), 0u);
+    EXPECT_EQ(CountPixels(steep, kRed), 10 * 3);
+
+    // A polyline turns its corner with a square join.
     PictureBuffer corner(20, 20);
     const std::array<PicturePoint, 3> points = {{{2, 2}, {10, 2}, {10, 10}}};
     corner.DrawPolyline(points, kWhite, PenStyle::Solid);
-    for (std::int32_t y = 2; y <= 10; ++y) EXPECT_EQ(corner.Pixel(10, y), kWhite) << y;
-    EXPECT_EQ(corner.Pixel(11, 11), kWhite);
+    for (std::int32_t y = 1; y <= 9; ++y) EXPECT_EQ(corner.Pixel(10, y), kWhite) << y;
+    EXPECT_EQ(corner.Pixel(11, 1), kWhite);
+    EXPECT_EQ(corner.Pixel(10, 10), 0u);
     EXPECT_EQ(corner.Pixel(12, 5), 0u);
+    EXPECT_EQ(corner.Pixel(1, 2), 0u);
 }
 
 TEST(PictureBuffer, DashDotDotLeavesGapsBetweenDashAndDots) {
@@ -136,8 +161,8 @@ TEST(PictureBuffer, DashDotDotLeavesGapsBetweenDashAndDots) {
     EXPECT_EQ(runs[1], runs[2]);
     EXPECT_EQ(runs[3], runs[0]);
     EXPECT_EQ(runs[4], runs[1]);
-    EXPECT_EQ(picture.Pixel(4 + runs[0], 2), 0u);
-    EXPECT_EQ(picture.Pixel(3 + runs[0], 2), kRed);
+    EXPECT_EQ(picture.Pixel(5 + runs[0], 2), 0u);
+    EXPECT_EQ(picture.Pixel(4 + runs[0], 2), kRed);
 }
 
 TEST(PictureBuffer, CirclesAreRoundFilledAndOutlined) {

@@ -117,7 +117,8 @@ TEST(FloorLines, SolidMagentaOrDashedYellow) {
     PictureBuffer solid(140, 20);
     LevelRoom room;
     DrawFloorLine(solid, geometry, room, {4, 10});
-    for (std::int32_t x = 4; x <= 132; ++x) EXPECT_EQ(solid.Pixel(x, 10), kFloorColour) << x;
+    for (std::int32_t x = 4; x <= 131; ++x) EXPECT_EQ(solid.Pixel(x, 10), kFloorColour) << x;
+    EXPECT_EQ(solid.Pixel(132, 10), 0u); // the next room's first column
 
     PictureBuffer dashed(140, 20);
     room.slideFloor = 2;
