@@ -25,7 +25,9 @@ std::vector<MarkerSprite> SpritesOf(const PictureBuffer& sheet) {
             MarkerSprite& sprite = sprites[static_cast<std::size_t>(x / kMarkerCell)];
             const std::int32_t cellX = x % kMarkerCell;
             sprite.runs.push_back({cellX, y, end - x, sprite.pixels.size()});
-            sprite.pixels.insert(sprite.pixels.end(), row.begin() + x, row.begin() + end);
+            // Colours only: a sheet may carry alpha bytes.
+            for (std::int32_t i = x; i < end; ++i)
+                sprite.pixels.push_back(row[static_cast<std::size_t>(i)] & 0xFFFFFF);
             sprite.ink = UnionOf(sprite.ink, {cellX, y, cellX + end - x, y + 1});
             x = end;
         }
