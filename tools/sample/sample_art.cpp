@@ -69,17 +69,20 @@ std::uint8_t DiscsPixel(const std::array<Disc, N>& discs, DiscColours colours, i
 
 constexpr std::array<Disc, 5> kCanopy = {{{16, 10, 9}, {8, 18, 8}, {24, 18, 8}, {12, 25, 7}, {20, 25, 7}}};
 constexpr std::array<Disc, 3> kBush = {{{8, 27, 6}, {24, 27, 6}, {16, 24, 8}}};
+// A big tree top of 64 x 64 pixels over two columns and two rows of blocks.
+constexpr std::array<Disc, 7> kBigCanopy = {
+    {{32, 14, 13}, {17, 27, 12}, {47, 27, 12}, {32, 32, 13}, {22, 48, 12}, {42, 48, 12}, {32, 52, 10}}};
 constexpr std::array<Disc, 4> kCloud = {{{9, 19, 6}, {17, 14, 8}, {25, 19, 6}, {16, 21, 6}}};
 constexpr DiscColours kLeaves = {1, 2, 3};
 constexpr DiscColours kCloudColours = {3, 2, 3};
 
-// A tree trunk of 8 pixels in the middle of the block, with bark lines; roots widen it at the foot.
-std::uint8_t TrunkPixel(int x, int y, int halfWidth) {
-    const int left = 16 - halfWidth;
-    const int right = 15 + halfWidth;
+// A tree trunk in the middle of the block (or of two blocks), with bark lines, widening at the foot.
+std::uint8_t TrunkPixel(int x, int y, int halfWidth, int centre = 16) {
+    const int left = centre - halfWidth;
+    const int right = centre - 1 + halfWidth;
     if (x < left || x > right) return 0;
     if (x == right) return 2;
-    const bool bark = (x == 14 && y % 8 < 5) || (x == 17 && (y + 4) % 8 < 3);
+    const bool bark = (x == centre - 2 && y % 8 < 5) || (x == centre + 1 && (y + 4) % 8 < 3);
     return bark ? 2 : 1;
 }
 
@@ -102,11 +105,21 @@ std::uint8_t StonePixel(int x, int y) {
     return (u > 5 && u < 10 && u - v == 2) ? 2 : 1; // a small crack
 }
 
-// One tile kind: how it paints block pixel (x, y), 0-31 each, in a theme.
+// One tile kind: how it paints block pixel (x, y), 0-31 each, in a theme. Shapes larger than a block
+// are painted in several kinds, each showing the part at (dx, dy) of the shape.
 struct Kind {
     char name;
     std::uint8_t (*paint)(Theme theme, int x, int y);
+    int dx = 0;
+    int dy = 0;
 };
+
+std::uint8_t BigCanopy(Theme, int x, int y) {
+    return DiscsPixel(kBigCanopy, kLeaves, x, y);
+}
+std::uint8_t BigRoots(Theme, int x, int y) {
+    return TrunkPixel(x, y, 5 + std::max(0, y - 21) / 2, 32);
+}
 
 std::size_t ThemeIndex(Theme theme) {
     return static_cast<std::size_t>(theme);
@@ -122,10 +135,15 @@ constexpr std::array kKinds = {
     Kind{'C', [](Theme, int x, int y) { return DiscsPixel(kCanopy, kLeaves, x, y); }},
     Kind{'b', [](Theme, int x, int y) { return DiscsPixel(kBush, kLeaves, x, y); }},
     Kind{'c', [](Theme, int x, int y) { return DiscsPixel(kCloud, kCloudColours, x, y); }},
-    Kind{'T', [](Theme, int x, int y) { return TrunkPixel(x, y, 4); }},
     Kind{'R', [](Theme, int x, int y) { return TrunkPixel(x, y, 4 + std::max(0, y - 23) / 2); }},
     Kind{'P', [](Theme, int x, int y) { return PlatformPixel(x, y); }},
     Kind{'S', [](Theme, int x, int y) { return StonePixel(x, y); }},
+    Kind{'K', BigCanopy},
+    Kind{'k', BigCanopy, 32},
+    Kind{'J', BigCanopy, 0, 32},
+    Kind{'j', BigCanopy, 32, 32},
+    Kind{'Y', BigRoots},
+    Kind{'y', BigRoots, 32},
 };
 
 const Kind& FindKind(char name) {
@@ -148,8 +166,8 @@ std::uint8_t TileSheet::TileOf(char kind, int column, int row) {
     for (int theme = 0; theme < kThemeCount; ++theme) {
         for (int y = 0; y < 8; ++y) {
             for (int x = 0; x < 8; ++x) {
-                look[static_cast<std::size_t>(theme)][static_cast<std::size_t>(8 * y + x)] =
-                    painter.paint(static_cast<Theme>(theme), 8 * column + x, 8 * row + y);
+                look[static_cast<std::size_t>(theme)][static_cast<std::size_t>(8 * y + x)] = painter.paint(
+                    static_cast<Theme>(theme), painter.dx + 8 * column + x, painter.dy + 8 * row + y);
             }
         }
     }

@@ -28,15 +28,22 @@ struct Role {
 constexpr std::array kRoles = {
     Role{' ', "                ", Whole(0)}, // sky
     Role{'g', "GGGGDDDDDDDDDDDD", Whole(0)}, // ground with its surface
-    Role{'d', "DDDDDDDDDDDDDDDD", Whole(0)},     Role{'~', "~~~~wwwwwwwwwwww", Whole(1)}, // water with waves
-    Role{'w', "wwwwwwwwwwwwwwww", Whole(1)},     Role{'c', "cccccccccccccccc", Whole(1)}, // cloud
-    Role{'C', "CCCCCCCCCCCCCCCC", Whole(2)},                                              // tree top
-    Role{'T', "TTTTTTTTTTTTTTTT", Whole(0)},                                              // trunk
-    Role{'R', "RRRRRRRRRRRRRRRR", Whole(0)},                                              // trunk foot
-    Role{'b', "bbbbbbbbbbbbbbbb", Whole(2)},                                              // bush
-    Role{'P', "PPPPPPPP        ", Whole(3)},                                              // platform
-    Role{'B', "BBBBBBBBBBBBBBBB", Whole(3)},                                              // brick wall
-    Role{'S', "SSSSSSSSSSSSSSSS", Whole(3)},                                              // stone pillar
+    Role{'d', "DDDDDDDDDDDDDDDD", Whole(0)},
+    Role{'~', "~~~~wwwwwwwwwwww", Whole(1)}, // water with waves
+    Role{'w', "wwwwwwwwwwwwwwww", Whole(1)},
+    Role{'c', "cccccccccccccccc", Whole(1)}, // cloud
+    Role{'C', "CCCCCCCCCCCCCCCC", Whole(2)}, // tree top
+    Role{'R', "RRRRRRRRRRRRRRRR", Whole(0)}, // trunk
+    Role{'b', "bbbbbbbbbbbbbbbb", Whole(2)}, // bush
+    Role{'P', "PPPPPPPP        ", Whole(3)}, // platform
+    Role{'B', "BBBBBBBBBBBBBBBB", Whole(3)}, // brick wall
+    Role{'S', "SSSSSSSSSSSSSSSS", Whole(3)}, // stone pillar
+    Role{'K', "KKKKKKKKKKKKKKKK", Whole(2)}, // big tree top: left and right, upper and lower
+    Role{'k', "kkkkkkkkkkkkkkkk", Whole(2)},
+    Role{'J', "JJJJJJJJJJJJJJJJ", Whole(2)},
+    Role{'j', "jjjjjjjjjjjjjjjj", Whole(2)},
+    Role{'Y', "YYYYYYYYYYYYYYYY", Whole(0)}, // big trunk, left and right
+    Role{'y', "yyyyyyyyyyyyyyyy", Whole(0)},
     Role{'s', "GG~~DDwwDDwwDDww", {1, 0, 1, 0}}, // shore: ground on the left, water on the right
     Role{'e', "DDwwDDwwDDwwDDww", {1, 0, 1, 0}},
 };
@@ -51,12 +58,13 @@ struct Column {
 };
 
 constexpr std::array kColumns = {
-    Column{'.', "      ", " gddd", 'g'}, Column{'t', "    CT", "Rgddd", 'g'}, // open ground, tree
+    Column{'.', "      ", " gddd", 'g'}, Column{'t', "     C", "Rgddd", 'g'}, // open ground, tree
     Column{'b', "      ", "bgddd", 'g'}, Column{'c', "   c  ", " gddd", 'g'}, // bush, cloud
     Column{'p', "     P", " gddd", 'g'}, Column{'q', "   P  ", " gddd", 'g'}, // low, high platform
-    Column{'h', "      ", "gdddd", 'r'}, Column{'H', "   CTR", "gdddd", 'r'}, // raised ground, tree
+    Column{'h', "      ", "gdddd", 'r'}, Column{'H', "    CR", "gdddd", 'r'}, // raised ground, tree
     Column{'~', "      ", " ~www", 'w'}, Column{'P', "     P", " ~www", 'w'}, // water, platform
     Column{'W', "  BBBB", "Bgddd", 'g'}, Column{'S', "  SSSS", "Sgddd", 'g'}, // wall, pillar
+    Column{'[', "    KJ", "Ygddd", 'g'}, Column{']', "    kj", "ygddd", 'g'}, // big tree
     Column{'(', "      ", " seee", 'g'},                                      // shore
 };
 
@@ -64,9 +72,9 @@ using RoomPlan = std::array<std::string_view, kSampleSetRoomCount>;
 
 // The dozen rooms of each graphic set, four columns each.
 constexpr std::array<RoomPlan, kSampleGraphicSetCount> kRoomPlans = {{
-    {"....", ".t..", "b..t", "c.c.", ".~~.", "..hH", "Hh..", ".pp.", "t.b.", "~PP~", ".qq.", "tt.t"},
+    {"....", ".t..", "b..t", "c.c.", ".~~.", "..hH", "Hh..", ".pp.", "t.b.", "~PP~", ".qq.", ".[]t"},
     {"....", ".S..", "W..W", ".pp.", ".~~.", "..hh", "hh..", "S.qS", ".~P~", ".WW.", "q..q", "c..S"},
-    {"....", ".t..", ".(~~", "~~..", "~~~~", "~PP~", ".b.t", "..hH", "hh..", "c.~.", ".p~p", "t(~~"},
+    {"....", ".t..", ".(~~", "~~..", "~~~~", "~PP~", ".b.t", "..hH", "hh..", "c.~.", ".p~p", "[](~"},
 }};
 
 template <typename T>
