@@ -7,10 +7,13 @@ namespace tikaroo::sample {
 
 namespace {
 
-// Floor geometries of the level renderer: 0 flat, 1 no floor, 4 a step up at mid-room, 5 a step
+// Floor geometries of the level renderer: 0 flat, 1 no floor, 2 and 3 a slope up and down by a block
+// over the room, 4 a step up at mid-room, 5 a step
 // down; 7 + k a gap from gapStart[k] to gapEnd[k] pixels.
 constexpr std::uint8_t kFlat = 0;
 constexpr std::uint8_t kNoFloor = 1;
+constexpr std::uint8_t kSlopeUp = 2;
+constexpr std::uint8_t kSlopeDown = 3;
 constexpr std::uint8_t kStepUp = 4;
 constexpr std::uint8_t kStepDown = 5;
 constexpr std::uint8_t kFirstGap = 7;
@@ -39,6 +42,8 @@ std::uint8_t FloorGeomOf(std::string_view floors, const LevelGeometryTables& geo
         if (floors == "gggg") return kFlat;
         if (floors == "ggrr") return kStepUp;
         if (floors == "rrgg") return kStepDown;
+        if (floors == "321r") return kSlopeUp;
+        if (floors == "r123") return kSlopeDown;
         throw std::logic_error("no floor geometry for the sample room floors " + std::string(floors));
     }
     if (floors == "wwww") return kNoFloor;

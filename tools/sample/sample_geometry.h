@@ -12,7 +12,7 @@ namespace tikaroo::sample {
 LevelGeometryTables SampleGeometry();
 
 // The floor geometry that follows a room of four columns. `floors` holds one letter per column:
-// 'g' ground, 'r' ground raised by one block, 'w' water.
+// 'g' ground, 'r' ground raised by one block, '1'-'3' that many steps of 8 pixels below it, 'w' water.
 std::uint8_t FloorGeomOf(std::string_view floors, const LevelGeometryTables& geometry);
 
 } // namespace tikaroo::sample

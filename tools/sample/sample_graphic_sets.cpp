@@ -44,12 +44,16 @@ constexpr std::array kRoles = {
     Role{'j', "jjjjjjjjjjjjjjjj", Whole(2)},
     Role{'Y', "YYYYYYYYYYYYYYYY", Whole(0)}, // big trunk, left and right
     Role{'y', "yyyyyyyyyyyyyyyy", Whole(0)},
+    Role{'1', "    GGGGDDDDDDDD", Whole(0)}, // ground rising in steps of 8 pixels
+    Role{'2', "        GGGGDDDD", Whole(0)},
+    Role{'3', "            GGGG", Whole(0)},
     Role{'s', "GG~~DDwwDDwwDDww", {1, 0, 1, 0}}, // shore: ground on the left, water on the right
     Role{'e', "DDwwDDwwDDwwDDww", {1, 0, 1, 0}},
 };
 
 // A column of a room: six blocks of rows 0-5 (a TopLines entry), five of rows 6-10 (BottomLines) and
-// what it stands on ('g' ground at row 7, 'r' raised to row 6, 'w' water).
+// what it stands on ('g' ground at row 7, 'r' raised to row 6, '1'-'3' that many steps of 8 pixels
+// below 'r', 'w' water).
 struct Column {
     char name;
     std::string_view top;
@@ -65,6 +69,8 @@ constexpr std::array kColumns = {
     Column{'~', "      ", " ~www", 'w'}, Column{'P', "     P", " ~www", 'w'}, // water, platform
     Column{'W', "  BBBB", "Bgddd", 'g'}, Column{'S', "  SSSS", "Sgddd", 'g'}, // wall, pillar
     Column{'[', "    KJ", "Ygddd", 'g'}, Column{']', "    kj", "ygddd", 'g'}, // big tree
+    Column{'1', "      ", "1dddd", '1'}, Column{'2', "      ", "2dddd", '2'}, // slope
+    Column{'3', "      ", "3dddd", '3'},                                      // slope foot
     Column{'(', "      ", " seee", 'g'},                                      // shore
 };
 
@@ -72,9 +78,12 @@ using RoomPlan = std::array<std::string_view, kSampleSetRoomCount>;
 
 // The dozen rooms of each graphic set, four columns each.
 constexpr std::array<RoomPlan, kSampleGraphicSetCount> kRoomPlans = {{
-    {"....", ".t..", "b..t", "c.c.", ".~~.", "..hH", "Hh..", ".pp.", "t.b.", "~PP~", ".qq.", ".[]t"},
-    {"....", ".S..", "W..W", ".pp.", ".~~.", "..hh", "hh..", "S.qS", ".~P~", ".WW.", "q..q", "c..S"},
-    {"....", ".t..", ".(~~", "~~..", "~~~~", "~PP~", ".b.t", "..hH", "hh..", "c.~.", ".p~p", "[](~"},
+    {"....", ".t..", "b..t", "c.c.", ".~~.", "..hH", "Hh..", ".pp.", "t.b.", "~PP~", ".qq.", ".[]t", "321h",
+     "h123"},
+    {"....", ".S..", "W..W", ".pp.", ".~~.", "..hh", "hh..", "S.qS", ".~P~", ".WW.", "q..q", "c..S", "321h",
+     "h123"},
+    {"....", ".t..", ".(~~", "~~..", "~~~~", "~PP~", ".b.t", "..hH", "hh..", "c.~.", ".p~p", "[](~", "321H",
+     "H123"},
 }};
 
 template <typename T>

@@ -9,7 +9,7 @@
 namespace tikaroo::sample {
 
 inline constexpr std::size_t kSampleGraphicSetCount = 3; // ids 0-2 are drawn; 3-6 stay unused
-inline constexpr std::size_t kSampleSetRoomCount = 12;
+inline constexpr std::size_t kSampleSetRoomCount = 14;
 
 struct SampleGraphicSets {
     std::array<GraphicSet, kSampleGraphicSetCount> sets;

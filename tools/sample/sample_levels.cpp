@@ -8,10 +8,10 @@ namespace tikaroo::sample {
 
 namespace {
 
-// A walk through the dozen set rooms of a graphic set: every room appears, hills (5 then 6) stay in
-// pairs. Each level set starts at another place of it.
-constexpr std::array<std::uint8_t, 32> kTour = {0, 1, 0, 7, 0, 5, 6, 2, 0, 4, 0, 3,  10, 0, 11, 8,
-                                                0, 9, 0, 5, 6, 1, 0, 7, 2, 0, 4, 10, 0,  3, 8,  11};
+// A walk through the set rooms of a graphic set: every room appears, hills (5 then 6, 12 then 13)
+// stay in pairs. Each level set starts at another place of it.
+constexpr std::array<std::uint8_t, 34> kTour = {0, 1, 0, 7, 0, 5, 6, 2, 0, 4, 0, 3, 12, 13, 10, 0, 11,
+                                                8, 0, 9, 0, 5, 6, 1, 0, 7, 2, 0, 4, 10, 0,  3,  8, 11};
 constexpr std::uint8_t kFlatRoom = 0;
 // Backgrounds given to the flat rooms in turn; the slopes up and down cancel out.
 constexpr std::array<std::uint8_t, 12> kSlopes = {0, 1, 2, 0, 3, 4, 5, 6, 0, 7, 4, 4};
