@@ -135,6 +135,18 @@ void CGameImage::BuildPpuTileMap() {
     }
 }
 
+int CGameImage::SetUpExpanded() {
+    windowPages = {0, 1};
+    cpuWindow.assign(kCpuWindowSize, 0);
+    auxBuffer.assign(kAuxBufferSize, 0);
+    DecodeAllTiles();
+    LoadWindow();
+    BuildPpuTileMap();
+    std::copy_n(prgBanks.back().begin(), kPrgBankSize,
+                cpuWindow.begin() + static_cast<std::ptrdiff_t>(kFixedBankOffset));
+    return 1;
+}
+
 void CGameImage::CloseRom() {
     cpuWindow.clear();
     auxBuffer.clear();

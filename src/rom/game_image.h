@@ -53,6 +53,12 @@ public:
     void EncodeAllTiles();
     void BuildPpuTileMap();
 
+    // Prepares a held expanded image for editing: bank 0 and the fixed bank in the window, every tile
+    // decoded, the PPU tile map built. Always 1.
+    int SetUpExpanded();
+    // Writes the bank-switching stubs and the interrupt vectors into the window; 0 when nothing is held.
+    int InstallEngineStubs();
+
     void CloseRom();
     int SaveImage(const std::string& path = {});
 

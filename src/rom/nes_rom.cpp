@@ -7,10 +7,6 @@
 
 namespace tikaroo {
 
-namespace {
-constexpr std::array<std::uint8_t, 4> kMagic = {'N', 'E', 'S', 0x1A};
-} // namespace
-
 const char* ImageFaultText(ImageFault fault) {
     switch (fault) {
     case ImageFault::None:
@@ -63,7 +59,7 @@ int CNesRom::ParseImage() {
         lastFault = ImageFault::NoHeader;
         return 0;
     }
-    if (!std::equal(kMagic.begin(), kMagic.end(), fileBytes.begin())) {
+    if (!std::equal(kInesMagic.begin(), kInesMagic.end(), fileBytes.begin())) {
         lastFault = ImageFault::NoMagic;
         return 0;
     }

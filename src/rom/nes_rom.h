@@ -17,6 +17,7 @@ inline constexpr std::size_t kPrgBankSize = 16384;
 inline constexpr std::size_t kChrBankSize = 8192;
 inline constexpr std::size_t kTilesPerChrBank = kChrBankSize / kPackedTileSize;
 inline constexpr std::uintmax_t kMaxRomFileSize = 0xA00000; // 10 MiB
+inline constexpr std::array<std::uint8_t, 4> kInesMagic = {'N', 'E', 'S', 0x1A};
 
 // Why the last ReadRomFile refused a file; lets tools tell the user more than "corrupt".
 enum class ImageFault { None, CannotOpen, TooLarge, ShortRead, NoHeader, NoMagic, Truncated, AlreadyLoaded };

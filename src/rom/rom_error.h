@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <stdexcept>
 #include <string>
 
@@ -13,6 +14,7 @@ public:
 
 namespace errors {
 inline constexpr const char* kCorruptFile = "CNROM file corrupt";
+inline constexpr const char* kOriginalChrSize = "CHR data of an original image must be 32 KB";
 inline constexpr const char* kInvalidPointer = "Invalid pointer operation";
 inline constexpr const char* kChrLoadOutOfBank = "out of CHR bank while loading tiles";
 inline constexpr const char* kChrStoreOutOfBank = "out of CHR bank while storing tiles";
@@ -22,6 +24,12 @@ inline constexpr const char* kNotEnoughMemory = "Not enough ROM memory";
 inline constexpr const char* kWriteError = "Write error";
 inline constexpr const char* kInvalidTile = "Invalid tile requested";
 inline constexpr const char* kInvalidSize = "Invalid size";
+
+// Every text above: a model failure that carries any other text is a fault of the program.
+inline constexpr std::array kAll = {kCorruptFile,        kOriginalChrSize,   kInvalidPointer,
+                                    kChrLoadOutOfBank,   kChrStoreOutOfBank, kTooManyTiles,
+                                    kBitfieldOutOfRange, kNotEnoughMemory,   kWriteError,
+                                    kInvalidTile,        kInvalidSize};
 } // namespace errors
 
 } // namespace tikaroo
