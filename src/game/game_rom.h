@@ -1,0 +1,18 @@
+#pragma once
+
+#include "game/model.h"
+#include "rom/game_image.h"
+
+#include <string>
+
+namespace tikaroo {
+
+// The loaded game: the expanded ROM image with its CPU window and tiles, and every decoded table.
+class CGameRom : public CGameImage, public GameTables {
+public:
+    // Opens `path` (an original-layout image is converted) and decodes the tables. Does nothing while an
+    // image is held. Any error leaves the model empty (no tables, no image) and passes on.
+    void LoadRom(const std::string& path);
+};
+
+} // namespace tikaroo
