@@ -11,5 +11,6 @@ using Arguments = std::vector<std::string>;
 
 int RunInfo(const Arguments& args, std::ostream& out, std::ostream& err);
 int RunMakeSample(const Arguments& args, std::ostream& out, std::ostream& err);
+int RunConvert(const Arguments& args, std::ostream& out, std::ostream& err);
 
 } // namespace tikaroo::cli

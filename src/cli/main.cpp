@@ -16,7 +16,10 @@ struct Verb {
 };
 
 constexpr std::array kVerbs = {
-    Verb{"info", "info FILE", "print the iNES facts of FILE, or why it is refused", RunInfo},
+    Verb{"info", "info FILE", "print the iNES facts and the layout of FILE, and what opening it does",
+         RunInfo},
+    Verb{"convert", "convert IN OUT",
+         "open IN (converting an original-layout image) and write the image to OUT", RunConvert},
     Verb{"make-sample", "make-sample OUT.nes",
          "write the project's sample game image (original layout) to OUT.nes", RunMakeSample},
 };
