@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace tikaroo {
 namespace {
 
@@ -41,6 +43,55 @@ TEST(CliInfo, RefusedFileGivesOneLineAndNonZeroExit) {
     EXPECT_TRUE(result.out.empty());
     EXPECT_NE(result.err.find("shorter than its header declares"), std::string::npos);
     EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1);
+}
+
+bool Has(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+TEST(CliInfo, TellsTheLayoutAndWhatOpeningDoes) {
+    test::TempDir dir;
+    const auto original = RunCli({"info", dir.Write("original.nes", test::MakeOriginalFile())});
+    EXPECT_EQ(original.exitCode, 0) << original.err;
+    EXPECT_TRUE(Has(original.out, "layout: original\n")) << original.out;
+    EXPECT_TRUE(Has(original.out, "opening: converts it to the expanded layout")) << original.out;
+
+    const auto smallChr = RunCli({"info", dir.Write("small.nes", test::MakeOriginalFile(2, 2))});
+    EXPECT_TRUE(Has(smallChr.out, "layout: original\n")) << smallChr.out;
+    EXPECT_TRUE(Has(smallChr.out, "opening: refused: CHR data of an original image must be 32 KB"))
+        << smallChr.out;
+
+    const auto other = RunCli(
+        {"info", dir.Write("mmc1.nes", test::MakeInesFile({.mapper = 1, .prgBanks = 8, .chrBanks = 16}))});
+    EXPECT_TRUE(Has(other.out, "layout: unknown\n")) << other.out;
+    EXPECT_TRUE(Has(other.out, "opening: refused: CNROM file corrupt")) << other.out;
+}
+
+TEST(CliConvert, ConvertedImageIsExpandedAndConvertsToItself) {
+    test::TempDir dir;
+    const std::string original = dir.Write("original.nes", test::MakeOriginalFile());
+    const auto first = RunCli({"convert", original, dir.Path("once.nes")});
+    ASSERT_EQ(first.exitCode, 0) << first.err;
+    const auto info = RunCli({"info", dir.Path("once.nes")});
+    EXPECT_TRUE(Has(info.out, "mapper: 4\n")) << info.out;
+    EXPECT_TRUE(Has(info.out, "layout: expanded\n")) << info.out;
+    EXPECT_TRUE(Has(info.out, "opening: takes it as it is")) << info.out;
+
+    ASSERT_EQ(RunCli({"convert", dir.Path("once.nes"), dir.Path("twice.nes")}).exitCode, 0);
+    const Bytes once = test::TempDir::Read(dir.Path("once.nes"));
+    EXPECT_EQ(once.size(), 16U + 8 * 16384 + 131072);
+    EXPECT_EQ(test::TempDir::Read(dir.Path("twice.nes")), once);
+    EXPECT_EQ(test::TempDir::Read(original), test::MakeOriginalFile()); // the source file is left alone
+}
+
+TEST(CliConvert, RefusedInputWritesNothing) {
+    test::TempDir dir;
+    const auto result =
+        RunCli({"convert", dir.Write("small.nes", test::MakeOriginalFile(2, 1)), dir.Path("out.nes")});
+    EXPECT_NE(result.exitCode, 0);
+    EXPECT_TRUE(Has(result.err, "CHR data of an original image must be 32 KB")) << result.err;
+    EXPECT_FALSE(std::filesystem::exists(dir.Path("out.nes")));
+    EXPECT_NE(RunCli({"convert", dir.Path("small.nes")}).exitCode, 0);
 }
 
 } // namespace

@@ -28,4 +28,39 @@ Bytes MakeInesFile(const InesShape& shape) {
     return file;
 }
 
+namespace {
+std::size_t OriginalFileOffset(const Bytes& file, std::uint32_t address) {
+    const std::size_t prgStart = kHeaderSize + ((file[6] & 0x04) != 0 ? kTrainerSize : 0);
+    return prgStart + (address - 0x8000);
+}
+} // namespace
+
+std::uint8_t PeekOriginal8(const Bytes& file, std::uint32_t address) {
+    return file.at(OriginalFileOffset(file, address));
+}
+
+std::uint16_t PeekOriginal16(const Bytes& file, std::uint32_t address) {
+    return static_cast<std::uint16_t>(PeekOriginal8(file, address) | (PeekOriginal8(file, address + 1) << 8));
+}
+
+void PokeOriginal8(Bytes& file, std::uint32_t address, std::uint8_t value) {
+    file.at(OriginalFileOffset(file, address)) = value;
+}
+
+void PokeOriginal16(Bytes& file, std::uint32_t address, std::uint16_t value) {
+    PokeOriginal8(file, address, static_cast<std::uint8_t>(value));
+    PokeOriginal8(file, address + 1, static_cast<std::uint8_t>(value >> 8));
+}
+
+Bytes MakeOriginalFile(std::size_t prgBanks, std::size_t chrBanks) {
+    Bytes file = MakeInesFile({.mapper = 3, .prgBanks = prgBanks, .chrBanks = chrBanks});
+    if (prgBanks < 2) return file;
+    PokeOriginal16(file, 0xBB50, kOriginalLevelSetPointers);
+    for (std::uint32_t set = 0; set < 12; ++set)
+        PokeOriginal16(file, kOriginalLevelSetPointers + 2 * set,
+                       static_cast<std::uint16_t>(0xD9FA + 0xB0 * set));
+    PokeOriginal16(file, 0xBB92, kOriginalLevelSetBytes);
+    return file;
+}
+
 } // namespace tikaroo::test
