@@ -3,6 +3,7 @@
 namespace tikaroo {
 
 void ReadAllTables(CGameImage& image, GameTables& tables) {
+    // Clearing also resets the view state: level slot 0, not a bonus level, nothing selected.
     tables.ClearTables();
     ReadLevelGeometry(image, tables);
     ReadGameSettings(image, tables);
@@ -12,7 +13,6 @@ void ReadAllTables(CGameImage& image, GameTables& tables) {
     MarkGraphicSetUsage(tables);
     for (auto& [id, graphicSet] : tables.graphicSets) ReadGraphicSet(image, graphicSet);
     ReadPalettes(image, tables);
-    if (image.loaded != 0) tables.view = ViewState{};
 }
 
 } // namespace tikaroo

@@ -83,6 +83,22 @@ TEST_F(LevelReader, AllSlotsNamingOneSetReadItOnce) {
     EXPECT_EQ(tables.levelSets.at(0).rooms.size(), 64U);
 }
 
+TEST_F(LevelReader, ReadingAgainReplacesTheTablesAndResetsTheView) {
+    GameTables tables;
+    ReadAllTables(image, tables);
+    tables.view.currentLevel = 5;
+    tables.view.bonusMode = true;
+    tables.view.selectedIndex = 2;
+    tables.levelSets[9] = LevelSet{};
+    ReadAllTables(image, tables);
+    EXPECT_EQ(tables.levels.size(), 33U);
+    EXPECT_EQ(tables.objectTypes.size(), kObjectTypeCount);
+    EXPECT_EQ(tables.levelSets.size(), 1U);
+    EXPECT_EQ(tables.view.currentLevel, 0);
+    EXPECT_FALSE(tables.view.bonusMode);
+    EXPECT_EQ(tables.view.selectedIndex, -1);
+}
+
 TEST_F(LevelReader, PointersOutsideTheWindowFailTheRead) {
     // A set whose rooms would run past $FFFF.
     SetSlotLevelSet(image, 7, 4);
