@@ -1,14 +1,14 @@
 #include "game_rom.h"
 
 #include "rom/load_image.h"
+#include "table_readers.h"
 
 namespace tikaroo {
 
 void CGameRom::LoadRom(const std::string& path) {
     try {
         if (!LoadGameImage(*this, path)) return;
-        ClearTables();
-        // The table readers decode every table of the image here, bank 0 mapped.
+        ReadAllTables(*this, *this);
     } catch (...) {
         ClearTables();
         CloseRom();

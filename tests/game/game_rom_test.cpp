@@ -1,7 +1,10 @@
 #include "game/game_rom.h"
 #include "rom/rom_error.h"
 
+#include "sample_game.h"
+#include "support/expanded_image.h"
 #include "support/ines_builder.h"
+#include "support/minimal_game.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -44,6 +47,9 @@ TEST(GameRomLoad, FailedLoadsLeaveTheModelEmpty) {
     test::TempDir dir;
     Bytes badPointer = test::MakeOriginalFile();
     test::PokeOriginal16(badPointer, 0xBB50, 0xFFFF);
+    // A sample whose graphic set descriptors lie below the cartridge space: converted, then refused.
+    Bytes badTable = sample::MakeSampleGame().file;
+    test::PokeOriginal16(badTable, 0xBBD7, 0x7000);
     const std::vector<std::pair<std::string, std::string>> cases = {
         {dir.Path("missing.nes"), "CNROM file corrupt"},
         {dir.Write("mmc1.nes", test::MakeInesFile({.mapper = 1, .prgBanks = 8, .chrBanks = 16})),
@@ -52,6 +58,7 @@ TEST(GameRomLoad, FailedLoadsLeaveTheModelEmpty) {
          "CHR data of an original image must be 32 KB"},
         {dir.Write("no-chr.nes", test::MakeOriginalFile(2, 0)), "out of CHR bank while loading tiles"},
         {dir.Write("bad-pointer.nes", badPointer), "Invalid pointer operation"},
+        {dir.Write("bad-table.nes", badTable), "Invalid pointer operation"},
     };
     for (const auto& [path, error] : cases) {
         CGameRom rom;
@@ -61,9 +68,9 @@ TEST(GameRomLoad, FailedLoadsLeaveTheModelEmpty) {
     }
 }
 
-TEST(GameRomLoad, OriginalIsConvertedAndBankZeroMapped) {
+TEST(GameRomLoad, OriginalIsConvertedDecodedAndBankZeroMapped) {
     test::TempDir dir;
-    const std::string path = dir.Write("original.nes", test::MakeOriginalFile());
+    const std::string path = dir.Write("original.nes", sample::MakeSampleGame().file);
     CGameRom rom;
     FillTables(rom);
     rom.LoadRom(path);
@@ -72,14 +79,19 @@ TEST(GameRomLoad, OriginalIsConvertedAndBankZeroMapped) {
     EXPECT_EQ(rom.windowPages, (std::array<std::uint8_t, 2>{0, 1}));
     EXPECT_EQ(rom.prgBanks.size(), 8U);
     EXPECT_EQ(rom.Read16(0xFFFC), 0xCCB3);
-    EXPECT_EQ(rom.Read8(0x8000), test::PrgPattern(0, 0));
-    EXPECT_TRUE(rom.levels.empty()); // the tables of the earlier image are gone
+    // The tables of the earlier image are gone; the new ones are read.
+    EXPECT_EQ(rom.levels.size(), kLevelSlotCount);
+    EXPECT_EQ(rom.levelSets.at(1).rooms.size(), kRoomsPerLevelSet);
+    EXPECT_EQ(rom.objectTypes.size(), kObjectTypeCount);
 }
 
 TEST(GameRomLoad, LoadWhileLoadedChangesNothing) {
     test::TempDir dir;
-    const std::string first =
-        dir.Write("a.nes", test::MakeInesFile({.mapper = 4, .prgBanks = 8, .chrBanks = 16}));
+    CGameImage image;
+    test::MakeExpandedImage(image);
+    test::WriteMinimalGame(image);
+    const std::string first = dir.Path("a.nes");
+    ASSERT_EQ(image.WriteRomFile(first), 1);
     CGameRom rom;
     rom.LoadRom(first);
     FillTables(rom);
