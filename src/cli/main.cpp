@@ -22,6 +22,7 @@ constexpr std::array kVerbs = {
          "open IN (converting an original-layout image) and write the image to OUT", RunConvert},
     Verb{"make-sample", "make-sample OUT.nes",
          "write the project's sample game image (original layout) to OUT.nes", RunMakeSample},
+    Verb{"dump", "dump FILE", "open FILE and print every decoded game table as one JSON object", RunDump},
 };
 
 void PrintHelp(std::ostream& out) {
