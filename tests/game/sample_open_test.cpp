@@ -6,33 +6,31 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 namespace tikaroo {
 namespace {
 
+// The sample is made and opened once for all the comparisons.
 class SampleOpen : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        game = new sample::SampleGame(sample::MakeSampleGame());
-        dir = new test::TempDir;
-        rom = new CGameRom;
-        rom->LoadRom(dir->Write("sample.nes", game->file));
+        game = std::make_unique<sample::SampleGame>(sample::MakeSampleGame());
+        const test::TempDir dir;
+        rom = std::make_unique<CGameRom>();
+        rom->LoadRom(dir.Write("sample.nes", game->file));
     }
     static void TearDownTestSuite() {
-        delete rom;
-        delete dir;
-        delete game;
+        rom.reset();
+        game.reset();
     }
 
     const GameTables& Meant() const { return game->tables; }
     const CGameRom& Read() const { return *rom; }
 
-    static sample::SampleGame* game;
-    static test::TempDir* dir;
-    static CGameRom* rom;
+    inline static std::unique_ptr<sample::SampleGame> game;
+    inline static std::unique_ptr<CGameRom> rom;
 };
-sample::SampleGame* SampleOpen::game = nullptr;
-test::TempDir* SampleOpen::dir = nullptr;
-CGameRom* SampleOpen::rom = nullptr;
 
 void ExpectSameLevel(const Level& read, const Level& meant, const std::string& name) {
     EXPECT_EQ(read.levelSet, meant.levelSet) << name;
