@@ -50,12 +50,16 @@ void CLevelRenderer::SetMarkerSheets(const PictureBuffer* sheet, const PictureBu
 }
 
 void CLevelRenderer::SelectLevel(CGameImage& image, GameTables& tables) {
+    PrepareLevel(image, tables);
+    Redraw(tables, true, true);
+}
+
+void CLevelRenderer::PrepareLevel(CGameImage& image, GameTables& tables) {
     Level* level = ShownLevel(tables);
     if (level == nullptr) return;
     level->paletteZones = BuildPaletteZones(tables, *level);
     BuildRoomLayout(tables);
     BuildLevelPicture(image, tables, true);
-    Redraw(tables, true, true);
 }
 
 void CLevelRenderer::BuildRoomLayout(GameTables& tables) {
@@ -204,6 +208,8 @@ void CLevelRenderer::Compose() {
         SaveArea(MarkerArea(sheets_, marker.spot, marker.dot));
         DrawMarker(canvas_, sheets_, marker.spot, marker.selected, marker.dot);
     }
+    // (-1, -1) stands for no click point; a marker there would still show its lower right quarter.
+    if (clickPoint_.x == -1 && clickPoint_.y == -1) return;
     const std::int32_t half = kClickMarkerDiameter / 2;
     SaveArea({clickPoint_.x - half, clickPoint_.y - half, clickPoint_.x + half, clickPoint_.y + half});
     canvas_.FillCircle(clickPoint_, kClickMarkerDiameter, kClickMarkerColour, 0);

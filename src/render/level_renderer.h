@@ -36,11 +36,13 @@ public:
     // Everything a level selection needs: palette zones, room layout, block cache, level picture and
     // both layers.
     void SelectLevel(CGameImage& image, GameTables& tables);
+    // The same without drawing the layers: enough for the level picture.
+    void PrepareLevel(CGameImage& image, GameTables& tables);
     void BuildRoomLayout(GameTables& tables);
     void BuildLevelPicture(CGameImage& image, GameTables& tables, bool rebuildCache);
     // Redraws the chosen layers and composes the canvas picture; nothing while no level is loaded.
     void Redraw(GameTables& tables, bool background, bool overlay);
-    // Puts the layers together and draws the click marker; (-1, -1) puts it off the picture.
+    // Puts the layers together and draws the click marker; (-1, -1) means no click marker.
     void Compose();
     void SetClickPoint(PicturePoint point) { clickPoint_ = point; }
 
