@@ -11,6 +11,7 @@ using Arguments = std::vector<std::string>;
 
 int RunInfo(const Arguments& args, std::ostream& out, std::ostream& err);
 int RunMakeSample(const Arguments& args, std::ostream& out, std::ostream& err);
+int RunRender(const Arguments& args, std::ostream& out, std::ostream& err);
 int RunConvert(const Arguments& args, std::ostream& out, std::ostream& err);
 int RunDump(const Arguments& args, std::ostream& out, std::ostream& err);
 

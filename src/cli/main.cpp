@@ -23,6 +23,13 @@ constexpr std::array kVerbs = {
     Verb{"make-sample", "make-sample OUT.nes",
          "write the project's sample game image (original layout) to OUT.nes", RunMakeSample},
     Verb{"dump", "dump FILE", "open FILE and print every decoded game table as one JSON object", RunDump},
+    Verb{"render", "render FILE (--level AREA-ROUND | --bonus N | --all) [--map] -o OUT",
+         "write the canvas picture of a level (--level 1-1 .. 8-4) or bonus level (--bonus 1-9) as PNG;\n"
+         "      --all writes every level and bonus level into the folder OUT (level-1-1.png, bonus-1.png, "
+         "...);\n"
+         "      --map writes the clean map instead: the level's rooms side by side, no bands, lines or "
+         "markers",
+         RunRender},
 };
 
 void PrintHelp(std::ostream& out) {

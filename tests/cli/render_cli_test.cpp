@@ -1,0 +1,91 @@
+#include "cli/cli_runner.h"
+
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QString>
+
+#include <filesystem>
+
+namespace tikaroo {
+namespace {
+
+using test::RunCli;
+
+// The sample image, written once for all the tests here.
+const std::string& SamplePath() {
+    static test::TempDir dir;
+    static const std::string path = [] {
+        const std::string file = dir.Path("sample.nes");
+        EXPECT_EQ(RunCli({"make-sample", file}).exitCode, 0);
+        return file;
+    }();
+    return path;
+}
+
+QImage ReadPng(const std::string& path) {
+    return QImage(QString::fromStdString(path));
+}
+
+TEST(CliRender, WritesTheCanvasOfALevelAsPng) {
+    test::TempDir dir;
+    const std::string out = dir.Path("level.png");
+    const auto result = RunCli({"render", SamplePath(), "--level", "1-1", "-o", out});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const QImage image = ReadPng(out);
+    ASSERT_FALSE(image.isNull());
+    // 64 rooms of 128 pixels; the canvas reaches at least 992 lines.
+    EXPECT_EQ(image.width(), 64 * 128);
+    EXPECT_GE(image.height(), 992);
+    // The top rows are the background gradient's first colour.
+    EXPECT_EQ(image.pixel(0, 0) & 0xFFFFFF, 0x202020u);
+}
+
+TEST(CliRender, MapIsTheCleanLevelPictureAndBonusMapsOnlyItsRooms) {
+    test::TempDir dir;
+    ASSERT_EQ(RunCli({"render", SamplePath(), "--map", "--level", "2-4", "-o", dir.Path("map.png")}).exitCode,
+              0);
+    const QImage map = ReadPng(dir.Path("map.png"));
+    EXPECT_EQ(map.height(), 352);
+    EXPECT_EQ(map.width() % 128, 0);
+    EXPECT_GT(map.width(), 0);
+    ASSERT_EQ(RunCli({"render", SamplePath(), "--bonus", "1", "--map", "-o", dir.Path("bonus.png")}).exitCode,
+              0);
+    const QImage bonus = ReadPng(dir.Path("bonus.png"));
+    EXPECT_EQ(bonus.height(), 352);
+    EXPECT_LE(bonus.width(), 64 * 128);
+}
+
+TEST(CliRender, AllWritesEveryLevelAndBonusLevel) {
+    test::TempDir dir;
+    const std::string folder = dir.Path("maps");
+    const auto result = RunCli({"render", SamplePath(), "--all", "--map", "-o", folder});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    for (const char* name : {"level-1-1.png", "level-8-4.png", "bonus-1.png", "bonus-9.png"})
+        EXPECT_TRUE(std::filesystem::exists(folder + "/" + name)) << name;
+    EXPECT_EQ(
+        std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()),
+        32 + 9);
+}
+
+TEST(CliRender, RefusesBadArgumentsAndBadFiles) {
+    test::TempDir dir;
+    const std::string out = dir.Path("x.png");
+    EXPECT_EQ(RunCli({"render", SamplePath(), "-o", out}).exitCode, 2);
+    EXPECT_EQ(RunCli({"render", SamplePath(), "--level", "1-1"}).exitCode, 2);
+    EXPECT_EQ(RunCli({"render", SamplePath(), "--level", "1-1", "--all", "-o", out}).exitCode, 2);
+    const auto badLevel = RunCli({"render", SamplePath(), "--level", "9-1", "-o", out});
+    EXPECT_EQ(badLevel.exitCode, 2);
+    EXPECT_NE(badLevel.err.find("area 1-8 and round 1-4"), std::string::npos);
+    EXPECT_EQ(RunCli({"render", SamplePath(), "--bonus", "10", "-o", out}).exitCode, 2);
+
+    const auto missing = RunCli({"render", dir.Path("none.nes"), "--level", "1-1", "-o", out});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_FALSE(missing.err.empty());
+    EXPECT_FALSE(std::filesystem::exists(out));
+}
+
+} // namespace
+} // namespace tikaroo
