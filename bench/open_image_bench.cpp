@@ -1,32 +1,12 @@
 #include "game/game_rom.h"
 #include "game/table_readers.h"
-#include "rom/file_io.h"
-#include "sample_game.h"
+#include "sample_file.h"
 
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-#include <string>
-
-#include <unistd.h>
-
 namespace {
 
-// The sample game written to a temporary file for as long as a benchmark runs.
-class SampleFile {
-public:
-    SampleFile()
-        : path((std::filesystem::temp_directory_path() /
-                ("tikaroo-bench-sample-" + std::to_string(getpid()) + ".nes"))
-                   .string()),
-          written(tikaroo::WriteFileAtomically(path, tikaroo::sample::MakeSampleGame().file)) {}
-    ~SampleFile() { std::filesystem::remove(path); }
-    SampleFile(const SampleFile&) = delete;
-    SampleFile& operator=(const SampleFile&) = delete;
-
-    const std::string path;
-    const bool written;
-};
+using tikaroo::bench::SampleFile;
 
 // Opening the sample game as the editor does: read the file, convert the original layout, set up the
 // window and tiles, and decode every table.

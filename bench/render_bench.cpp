@@ -1,9 +1,14 @@
+#include "game/game_rom.h"
+#include "object_pictures/embedded_object_pictures.h"
 #include "render/block_cache.h"
 #include "render/chr_banks.h"
+#include "render/level_lookup.h"
 #include "render/level_picture.h"
 #include "render/level_renderer.h"
+#include "render/marker_sheets.h"
 #include "render/palette_zones.h"
 #include "rom/game_image.h"
+#include "sample_file.h"
 
 #include <benchmark/benchmark.h>
 
@@ -146,6 +151,38 @@ void BM_RedrawOverlayOnly(benchmark::State& state) {
     RedrawBench(state, false);
 }
 BENCHMARK(BM_RedrawOverlayOnly)->Arg(0)->Unit(benchmark::kMillisecond);
+
+// The same redraws of the sample game's level 1-1 (64 rooms) with the editor's object pictures.
+void SampleRedrawBench(benchmark::State& state, bool background) {
+    CGameRom rom;
+    {
+        const bench::SampleFile sample;
+        if (!sample.written) {
+            state.SkipWithError("cannot write the sample image");
+            return;
+        }
+        rom.LoadRom(sample.path);
+    }
+    const MarkerSheetSet sheets = BuildMarkerSheets(EmbeddedObjectPictures());
+    CLevelRenderer renderer;
+    renderer.SetMarkerSheets(&sheets.markerSheet, &sheets.selectedMarkerSheet);
+    ViewLevel(rom, 0);
+    renderer.SelectLevel(rom, rom);
+    for (auto _ : state) {
+        renderer.Redraw(rom, background, true);
+        benchmark::DoNotOptimize(renderer.Canvas().Data());
+    }
+}
+
+void BM_SampleLevelRedrawBothLayers(benchmark::State& state) {
+    SampleRedrawBench(state, true);
+}
+BENCHMARK(BM_SampleLevelRedrawBothLayers)->Unit(benchmark::kMillisecond);
+
+void BM_SampleLevelRedrawOverlayOnly(benchmark::State& state) {
+    SampleRedrawBench(state, false);
+}
+BENCHMARK(BM_SampleLevelRedrawOverlayOnly)->Unit(benchmark::kMillisecond);
 
 // What merely filling a picture of the stepped canvas's size costs on the machine, for comparison.
 void BM_FillCanvasSizedPicture(benchmark::State& state) {
