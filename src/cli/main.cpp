@@ -27,8 +27,8 @@ constexpr std::array kVerbs = {
          "write the canvas picture of a level (--level 1-1 .. 8-4) or bonus level (--bonus 1-9) as PNG;\n"
          "      --all writes every level and bonus level into the folder OUT (level-1-1.png, bonus-1.png, "
          "...);\n"
-         "      --map writes the clean map instead: the level's rooms side by side, no bands, lines or "
-         "markers",
+         "      --map writes the clean map instead: the level's rooms side by side (a bonus level: its "
+         "area's rooms), no bands, lines or markers",
          RunRender},
 };
 

@@ -16,10 +16,10 @@ bool IsDark(std::uint32_t pixel) {
     return (pixel >> 24) != 0;
 }
 
-// Darkens out[from, to) with the mask's pixel.
-void Darken(std::uint32_t* out, std::int32_t from, std::int32_t to, std::uint32_t pixel) {
+// Writes `count` pixels of `in` to `out` darkened by the mask's pixel.
+void CopyDarkened(const std::uint32_t* in, std::uint32_t* out, std::int32_t count, std::uint32_t pixel) {
     const std::uint32_t alpha = pixel >> 24;
-    for (std::int32_t x = from; x < to; ++x) out[x] = MixPixel(pixel, out[x], alpha);
+    for (std::int32_t x = 0; x < count; ++x) out[x] = MixPixel(pixel, in[x], alpha);
 }
 
 } // namespace
@@ -98,9 +98,12 @@ void DrawRoomRow(std::uint32_t* out, std::int32_t y, std::uint32_t gradient, con
         const StripRun& run = prepared.runs[i];
         const std::int32_t pictureRow = y - run.top;
         if (pictureRow >= 0 && pictureRow < kRoomHeight && pictureRow < room.levelPicture->Height()) {
-            std::memcpy(out + run.from, room.levelPicture->Row(pictureRow).data() + room.pictureX + run.from,
-                        static_cast<std::size_t>(run.to - run.from) * sizeof(std::uint32_t));
-            if (state == MaskRow::Dark) Darken(out, run.from, run.to, mask.pixel);
+            const std::uint32_t* in = room.levelPicture->Row(pictureRow).data() + room.pictureX + run.from;
+            if (state == MaskRow::Dark)
+                CopyDarkened(in, out + run.from, run.to - run.from, mask.pixel);
+            else
+                std::memcpy(out + run.from, in,
+                            static_cast<std::size_t>(run.to - run.from) * sizeof(std::uint32_t));
         } else {
             std::fill(out + run.from, out + run.to, fill);
         }
