@@ -40,9 +40,10 @@ std::int32_t AreaLetter(std::size_t a) {
 
 } // namespace
 
-CLevelRenderer::CLevelRenderer() : bandMasks_(MakeScreenBandMasks()) {
-    for (std::size_t kind = 0; kind < bandMasks_.size(); ++kind)
-        bandProfiles_[kind] = ProfileOf(bandMasks_[kind]);
+CLevelRenderer::CLevelRenderer() {
+    // The masks are drawn once and kept as the runs they darken.
+    const ScreenBandMasks masks = MakeScreenBandMasks();
+    for (std::size_t kind = 0; kind < masks.size(); ++kind) bandProfiles_[kind] = ProfileOf(masks[kind]);
 }
 
 void CLevelRenderer::SetMarkerSheets(const PictureBuffer* sheet, const PictureBuffer* selectedSheet) {

@@ -77,7 +77,6 @@ private:
     void SaveArea(PictureRect rect);
     void RestoreBackground();
 
-    ScreenBandMasks bandMasks_;
     std::array<BandMaskProfile, 3> bandProfiles_;
     MarkerSheets sheets_;
     PictureBuffer blockCache_;
