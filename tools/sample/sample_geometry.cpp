@@ -59,4 +59,8 @@ std::uint8_t FloorGeomOf(std::string_view floors, const LevelGeometryTables& geo
     throw std::logic_error("no gap geometry for the sample room floors " + std::string(floors));
 }
 
+bool StartsRaised(std::uint8_t floorGeom) {
+    return floorGeom == kSlopeDown || floorGeom == kStepDown;
+}
+
 } // namespace tikaroo::sample

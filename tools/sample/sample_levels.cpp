@@ -1,5 +1,6 @@
 #include "sample_levels.h"
 
+#include "sample_geometry.h"
 #include "sample_palettes.h"
 
 #include <array>
@@ -56,11 +57,17 @@ std::vector<LevelRoom> MakeRooms(std::uint8_t id, const SampleGraphicSets& graph
     const std::uint8_t g = GraphicSetOf(id);
     std::vector<LevelRoom> rooms;
     std::size_t flatRooms = 0;
+    bool afterRaised = false; // the floor line still stands a block high and must come down
     for (std::size_t i = 0; i < kRoomsPerLevelSet; ++i) {
         const bool edge = i == 0 || i + 1 == kRoomsPerLevelSet; // start and end on flat ground
         const std::uint8_t setRoom = edge ? kFlatRoom : kTour[(i + 5u * id) % kTour.size()];
-        const std::uint8_t background = setRoom == kFlatRoom ? kSlopes[flatRooms++ % kSlopes.size()] : 0;
-        rooms.push_back(MakeRoom(setRoom, background, i, graphicSets, g, geometry));
+        const bool raised = StartsRaised(graphicSets.floorGeom[g][setRoom]);
+        const bool sloped = setRoom == kFlatRoom && !afterRaised && !raised;
+        const std::uint8_t background = sloped ? kSlopes[flatRooms++ % kSlopes.size()] : 0;
+        LevelRoom room = MakeRoom(setRoom, background, i, graphicSets, g, geometry);
+        if (raised != afterRaised) room.floorShift = raised ? kFloorShiftBlockUp : kFloorShiftBlockDown;
+        afterRaised = raised;
+        rooms.push_back(room);
     }
     if (g == 1) { // castle floors are icy for a while
         for (std::size_t i = 16; i < 24; ++i) rooms[i].slideFloor = 1;
