@@ -94,6 +94,7 @@ TEST_F(SampleOpen, PalettesAndUpdaters) {
         ASSERT_EQ(read.size(), meant.modifiers.size()) << int(id);
         for (std::size_t m = 0; m < read.size(); ++m) {
             EXPECT_EQ(read[m].key, meant.modifiers[m].key) << int(id);
+            EXPECT_EQ(read[m].count, meant.modifiers[m].count) << int(id);
             EXPECT_EQ(read[m].entries, meant.modifiers[m].entries) << int(id);
         }
     }
@@ -101,8 +102,11 @@ TEST_F(SampleOpen, PalettesAndUpdaters) {
 
 TEST_F(SampleOpen, ObjectTypesSettingsAndFixedTables) {
     ASSERT_EQ(Read().objectTypes.size(), Meant().objectTypes.size());
-    for (std::size_t id = 0; id < Meant().objectTypes.size(); ++id)
+    for (std::size_t id = 0; id < Meant().objectTypes.size(); ++id) {
         EXPECT_EQ(Read().objectTypes[id].descriptor, Meant().objectTypes[id].descriptor) << id;
+        EXPECT_EQ(Read().objectTypes[id].kind, Meant().objectTypes[id].kind) << id;
+        EXPECT_EQ(Read().objectTypes[id].value, Meant().objectTypes[id].value) << id;
+    }
     EXPECT_EQ(Read().objectImageConstants, Meant().objectImageConstants);
     EXPECT_EQ(Read().gameSettings, Meant().gameSettings);
     EXPECT_EQ(Read().bonusArea, Meant().bonusArea);
