@@ -68,7 +68,7 @@ void AddObjects(std::vector<Level>& levels, std::vector<Level>& bonusLevels, con
         auto& lists = levels[s].objectLists;
         // Groups of three close together (short steps), then a long way to the next group.
         lists[0] = MakeList(ids[0], s * 14, 14, 12 + s % 5 * 4, [s](std::size_t j) {
-            return j % 3 == 2 ? 90 + (j * 13 + s * 7) % 40 : 4 + (j * 5 + s) % 12;
+            return j % 3 == 2 ? 150 + (j * 13 + s * 7) % 50 : 4 + (j * 5 + s) % 12;
         });
         lists[1] = MakeList(ids[1], s, 6, 20 + s % 7, [s](std::size_t j) { return 20 + (j * 7 + s) % 30; });
         if (s % 2 == 0)
