@@ -94,5 +94,17 @@ TEST(CliConvert, RefusedInputWritesNothing) {
     EXPECT_NE(RunCli({"convert", dir.Path("small.nes")}).exitCode, 0);
 }
 
+TEST(CliMakeSample, WritesAnOriginalImageThatOpens) {
+    test::TempDir dir;
+    const auto made = RunCli({"make-sample", dir.Path("sample.nes")});
+    ASSERT_EQ(made.exitCode, 0) << made.err;
+    EXPECT_EQ(test::TempDir::Read(dir.Path("sample.nes")).size(), 16U + 2 * 16384 + 32768);
+    const auto info = RunCli({"info", dir.Path("sample.nes")});
+    EXPECT_TRUE(Has(info.out, "layout: original\n")) << info.out;
+    EXPECT_TRUE(Has(info.out, "opening: converts it to the expanded layout")) << info.out;
+    EXPECT_NE(RunCli({"make-sample"}).exitCode, 0);
+    EXPECT_NE(RunCli({"make-sample", dir.Path("no/such/folder/sample.nes")}).exitCode, 0);
+}
+
 } // namespace
 } // namespace tikaroo
