@@ -2,20 +2,36 @@
 
 #include "command_icons.h"
 #include "dialogs/about_dlg.h"
+#include "dialogs/select_level_dlg.h"
 #include "nes_canvas.h"
+#include "object_pictures/embedded_object_pictures.h"
+#include "qt_picture.h"
+#include "status_texts.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QUrl>
+
+#include <exception>
+#include <set>
 
 namespace tikaroo {
 
 namespace {
 
 constexpr int kFirstStatusPartWidth = 75;
+constexpr int kRoomWidth = 128;
+constexpr int kRoomHeight = 352;
+constexpr int kRoomTopOnCanvas = 256;
+const QString kNesFilter = QStringLiteral("NES files (*.nes)");
 
 struct MenuPlace {
     Menu menu;
@@ -40,19 +56,25 @@ const MenuPlace& PlaceOf(Menu menu) {
     return kMenuPlaces[0];
 }
 
+// The commands whose work the editor has; the others stay disabled until their editors exist.
+const std::set<CommandId> kWorkingRomCommands = {kCmdSelectLevel, kCmdRunGame};
+
 } // namespace
 
-CMainWindow::CMainWindow(QWidget* parent) : QMainWindow(parent) {
+CMainWindow::CMainWindow(QWidget* parent)
+    : QMainWindow(parent), markerSheets(BuildMarkerSheets(EmbeddedObjectPictures())) {
     setObjectName(QStringLiteral("Tikaroo"));
     setWindowTitle(QString::fromLatin1(kProgramTitle));
+    renderer.SetMarkerSheets(&markerSheets.markerSheet, &markerSheets.selectedMarkerSheet);
     canvas = new CNesCanvas(this);
     setCentralWidget(canvas);
     CreateActions();
     CreateMenus();
     CreateToolBar();
     CreateStatusBar();
-    EnableCommands(false);
-    resize(1024, 720);
+    ConnectCanvas();
+    EnableCommands();
+    resize(1024, 760);
 }
 
 void CMainWindow::CreateActions() {
@@ -68,7 +90,10 @@ void CMainWindow::CreateActions() {
         action->setData(command.id);
         actions[command.id] = action;
     }
+    connect(Action(kCmdOpen), &QAction::triggered, this, &CMainWindow::OnOpen);
     connect(Action(kCmdQuit), &QAction::triggered, this, &QWidget::close);
+    connect(Action(kCmdSelectLevel), &QAction::triggered, this, &CMainWindow::OnSelectLevel);
+    connect(Action(kCmdRunGame), &QAction::triggered, this, &CMainWindow::OnRunGame);
     connect(Action(kCmdAbout), &QAction::triggered, this, &CMainWindow::OnAbout);
 }
 
@@ -110,23 +135,143 @@ void CMainWindow::CreateStatusBar() {
     statusBar()->addWidget(statusParts[1], 1);
 }
 
+void CMainWindow::ConnectCanvas() {
+    connect(canvas, &CNesCanvas::ArrowPressed, this,
+            [this](int dx, int /*dy*/) { SelectRoom(currentRoom + dx); });
+    connect(canvas, &CNesCanvas::PointPicked, this, [this](QPoint point, bool /*drag*/) {
+        if (rom.loaded == 0) return;
+        clickX = point.x() / 8 * 8;
+        SelectRoom(point.x() / kRoomWidth);
+    });
+}
+
 QString CMainWindow::StatusText(int part) const {
     return statusParts[part]->text();
 }
 
-void CMainWindow::EnableCommands(bool romLoaded) {
-    for (const CommandInfo& command : Commands())
-        Action(command.id)->setEnabled(!command.needsRom || romLoaded);
-    Action(kCmdUndoRoom)->setEnabled(false);
+QString CMainWindow::RomFileName() const {
+    return QFileInfo(QString::fromStdString(rom.FileName())).fileName();
 }
 
-void CMainWindow::closeEvent(QCloseEvent* event) {
-    event->accept();
+void CMainWindow::EnableCommands() {
+    const bool loaded = rom.loaded != 0;
+    for (const CommandInfo& command : Commands()) {
+        const bool works = !command.needsRom || kWorkingRomCommands.contains(command.id);
+        const bool levelAllowed = !command.mainLevelOnly || !rom.view.bonusMode;
+        Action(command.id)->setEnabled(works && (loaded || !command.needsRom) && levelAllowed);
+    }
+}
+
+bool CMainWindow::RefuseSecondOpen() {
+    if (rom.loaded == 0) return false;
+    QMessageBox::warning(
+        this, QString::fromLatin1(kProgramTitle),
+        QStringLiteral("File already loaded.\nClose the editor and open again to load new file."));
+    return true;
+}
+
+bool CMainWindow::OpenRom(const QString& path) {
+    if (RefuseSecondOpen()) return false;
+    try {
+        rom.LoadRom(path.toStdString());
+    } catch (const std::exception& error) {
+        QMessageBox::critical(
+            this, QString::fromLatin1(kProgramTitle),
+            QStringLiteral("Unable to load file '%1'.\nIt is possible that read disk error or file "
+                           "corrupted.\n\nLoader returned error: '%2'")
+                .arg(path, QString::fromLocal8Bit(error.what())));
+        rom.ClearTables();
+        rom.CloseRom();
+        return false;
+    }
+    ShowLevel(0, false);
+    statusParts[0]->setText(QStringLiteral("Ready"));
+    return true;
+}
+
+void CMainWindow::ShowLevel(std::uint8_t slotOrBonusLevel, bool bonusMode) {
+    if (rom.loaded == 0) return;
+    rom.view.bonusMode = bonusMode;
+    if (bonusMode) {
+        rom.view.currentLevel = rom.bonusArea.area;
+        rom.view.currentBonusLevel = slotOrBonusLevel;
+    } else {
+        rom.view.currentLevel = slotOrBonusLevel;
+    }
+    rom.view.selectedList = -1;
+    rom.view.selectedIndex = -1;
+    clickX = -1;
+    renderer.SetClickPoint({-1, -1});
+    renderer.SelectLevel(rom, rom);
+    ShowCanvasPicture();
+    EnableCommands();
+    setWindowTitle(WindowTitle(RomFileName(), rom.view));
+    SelectRoom(0);
+    canvas->setFocus();
+}
+
+void CMainWindow::ShowCanvasPicture() {
+    canvas->SetPicture(WrapPicture(renderer.Canvas()));
+}
+
+void CMainWindow::SelectRoom(int room) {
+    if (rom.loaded == 0) return;
+    if (rom.view.bonusMode) {
+        statusParts[1]->clear();
+        canvas->SetFrame({}, Qt::white, false);
+        return;
+    }
+    const LevelSet& levelSet = rom.levelSets.at(rom.levels.at(rom.view.currentLevel).levelSet);
+    const int roomCount = static_cast<int>(renderer.RoomCountShown(rom));
+    currentRoom = std::clamp(room, 0, std::max(0, roomCount - 1));
+    const auto& offsets = levelSet.layout.pictureOffset;
+    const int offset =
+        currentRoom < static_cast<int>(offsets.size()) ? offsets[std::size_t(currentRoom)][1] : 0;
+    canvas->SetFrame(QRect(kRoomWidth * currentRoom, offset + kRoomTopOnCanvas, kRoomWidth, kRoomHeight),
+                     Qt::white, true);
+    canvas->ScrollToFrame();
+    statusParts[1]->setText(RoomStatusText(clickX, currentRoom, levelSet.rooms.at(std::size_t(currentRoom))));
+}
+
+void CMainWindow::OnOpen() {
+    if (RefuseSecondOpen()) return;
+    const QString path = QFileDialog::getOpenFileName(
+        this, QString(), QStringLiteral("Bramwick's_Tikaroo_(E)_[!].nes"), kNesFilter);
+    if (!path.isEmpty()) OpenRom(path);
+}
+
+void CMainWindow::OnSelectLevel() {
+    if (rom.loaded == 0) return;
+    const bool bonus = rom.view.bonusMode;
+    CSelectLevelDlg dialog(rom.view.currentLevel,
+                           bonus ? rom.view.currentBonusLevel : CSelectLevelDlg::kNoBonusLevel, bonus, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    ShowLevel(dialog.BonusMode() ? dialog.BonusLevel() : dialog.LevelSlot(), dialog.BonusMode());
+}
+
+void CMainWindow::OnRunGame() {
+    if (rom.loaded == 0) return;
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(rom.FileName())));
 }
 
 void CMainWindow::OnAbout() {
     CAboutDlg dialog(this);
     dialog.exec();
+}
+
+void CMainWindow::closeEvent(QCloseEvent* event) {
+    if (rom.loaded == 0) {
+        event->accept();
+        return;
+    }
+    const auto answer =
+        QMessageBox::question(this, QString::fromLatin1(kProgramTitle),
+                              QStringLiteral("Are you sure that you want to close '%1'?").arg(RomFileName()),
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    if (answer == QMessageBox::Yes)
+        event->accept();
+    else
+        event->ignore();
 }
 
 } // namespace tikaroo

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "command_table.h"
+#include "game/game_rom.h"
+#include "render/level_renderer.h"
+#include "render/marker_sheets.h"
 
 #include <QMainWindow>
 
@@ -8,7 +11,6 @@
 
 class QAction;
 class QLabel;
-class QMenu;
 
 namespace tikaroo {
 
@@ -21,9 +23,16 @@ class CMainWindow : public QMainWindow {
 public:
     explicit CMainWindow(QWidget* parent = nullptr);
 
+    // Loads a ROM as the Open command does after its file dialog; false (with a message) on failure.
+    bool OpenRom(const QString& path);
+    // Shows a level slot (0-31) or, in bonus mode, a bonus level (0-8).
+    void ShowLevel(std::uint8_t slotOrBonusLevel, bool bonusMode);
+
     QAction* Action(CommandId id) const { return actions.at(id); }
     CNesCanvas* Canvas() const { return canvas; }
     QString StatusText(int part) const;
+    const CGameRom& Rom() const { return rom; }
+    int CurrentRoom() const { return currentRoom; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -33,9 +42,24 @@ private:
     void CreateMenus();
     void CreateToolBar();
     void CreateStatusBar();
-    void EnableCommands(bool romLoaded);
+    void EnableCommands();
+    void ConnectCanvas();
 
+    bool RefuseSecondOpen();
+    void OnOpen();
+    void OnSelectLevel();
+    void OnRunGame();
     void OnAbout();
+
+    void SelectRoom(int room);
+    void ShowCanvasPicture();
+    QString RomFileName() const;
+
+    CGameRom rom;
+    MarkerSheetSet markerSheets;
+    CLevelRenderer renderer;
+    int currentRoom = 0;
+    int clickX = -1;
 
     std::map<CommandId, QAction*> actions;
     CNesCanvas* canvas = nullptr;

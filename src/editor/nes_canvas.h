@@ -1,11 +1,16 @@
 #pragma once
 
 #include <QAbstractScrollArea>
+#include <QColor>
 #include <QImage>
+#include <QRect>
+
+class QTimer;
 
 namespace tikaroo {
 
-// The scrolling picture control in the middle of the main window and of the picture dialogs.
+// The scrolling picture control of the main window and of the picture dialogs. It shows a picture and a
+// blinking selection frame, and reports clicks and keys to its owner instead of acting on them.
 class CNesCanvas : public QAbstractScrollArea {
     Q_OBJECT
 public:
@@ -14,14 +19,42 @@ public:
     void SetPicture(const QImage& picture);
     const QImage& Picture() const { return picture; }
 
+    // The frame, in picture pixels; it is drawn only while visible, focused and in its blink phase.
+    void SetFrame(const QRect& rect, const QColor& colour, bool visible);
+    QRect Frame() const { return frame; }
+    bool FrameVisible() const { return frameVisible; }
+    // Scrolls so that the frame is in view, in steps of 16 pixels.
+    void ScrollToFrame();
+
+signals:
+    // The left button went down (drag false) or the mouse moved with it held (drag true).
+    void PointPicked(QPoint picturePoint, bool drag);
+    // Left/Right give dx -1/+1, Up/Down dy -1/+1.
+    void ArrowPressed(int dx, int dy);
+    // Any other key but Esc; delta is +1 for the plus keys and -1 for the minus keys, else 0.
+    void KeyPressed(int key, int delta, Qt::KeyboardModifiers modifiers);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void UpdateScrollBars();
+    QPoint ToPicture(QPoint viewportPoint) const;
 
     QImage picture;
+    QRect frame;
+    QColor frameColour = Qt::white;
+    bool frameVisible = false;
+    bool blinkOn = true;
+    bool dragging = false;
+    QTimer* blinkTimer = nullptr;
 };
 
 } // namespace tikaroo

@@ -1,0 +1,30 @@
+#include "status_texts.h"
+
+#include "main_window.h"
+
+namespace tikaroo {
+
+QString WindowTitle(const QString& romFileName, const ViewState& view) {
+    const QString level =
+        view.bonusMode
+            ? QStringLiteral("Bonus %1").arg(view.currentBonusLevel + 1)
+            : QStringLiteral("Level %1-%2").arg(view.currentLevel / 4 + 1).arg(view.currentLevel % 4 + 1);
+    return QStringLiteral("%1 [%2] - %3").arg(QString::fromLatin1(kProgramTitle), romFileName, level);
+}
+
+QString RoomStatusText(int clickX, int room, const LevelRoom& levelRoom) {
+    return QStringLiteral("[objLeft: %1] Room[%2]: %3(+/-), Floor geom(Q+/A-): %4, Scroll(W+/S-): %5, "
+                          "Bg(E+/D-): %6, Floor shifted(R+/F-): %7, Slide floor(T+/G-): %8, "
+                          "Fruits height(Y+/H-): %9")
+        .arg(clickX / 8)
+        .arg(room + 1)
+        .arg(levelRoom.setRoom + 1)
+        .arg(levelRoom.floorGeom)
+        .arg(levelRoom.scroll)
+        .arg(levelRoom.background)
+        .arg(levelRoom.floorShift)
+        .arg(levelRoom.slideFloor)
+        .arg(SignedNibble(levelRoom.fruitsHeight));
+}
+
+} // namespace tikaroo

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "game/model.h"
+
+#include <QString>
+
+namespace tikaroo {
+
+// "NES Tikaroo Level Editor v1.1.1 [file.nes] - Level 2-3" or "... - Bonus 4".
+QString WindowTitle(const QString& romFileName, const ViewState& view);
+
+// The room line of the status bar; clickX is the click point's x in picture pixels (-1 for none).
+QString RoomStatusText(int clickX, int room, const LevelRoom& levelRoom);
+
+} // namespace tikaroo
