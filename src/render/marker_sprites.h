@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rom/picture_records.h"
+
 #include "picture_buffer.h"
 
 #include <cstdint>
@@ -7,8 +9,9 @@
 
 namespace tikaroo {
 
-inline constexpr std::int32_t kMarkerCell = 128;
-inline constexpr std::size_t kMarkerCells = 256;
+// The sheets hold one cell per picture slot of the embedded object pictures.
+inline constexpr std::int32_t kMarkerCell = kPictureCellSize;
+inline constexpr std::size_t kMarkerCells = kPictureCellCount;
 
 // The non-key pixels of one marker cell as horizontal runs, their pixels stored together so that
 // drawing a marker reads memory in order and skips no key pixels.

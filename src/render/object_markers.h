@@ -20,7 +20,7 @@ struct MarkerSheets {
 
 // Either sheet may be absent (its markers then show nothing).
 MarkerSheets MarkerSheetsOf(const PictureBuffer* normal, const PictureBuffer* selected);
-inline constexpr std::uint8_t kFirstLetterImage = 'A'; // the area letters A-E are images 65-69
+inline constexpr std::uint8_t kFirstLetterImage = kFirstLetterPicture; // the area letters A-E
 inline constexpr std::uint32_t kMarkerDotColour = 0xFFFF00;
 
 // What a marker shows and where: its sheet cell, and the canvas point it stands on.
