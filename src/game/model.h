@@ -131,6 +131,9 @@ struct ObjectType {
     std::uint16_t value = 0;
 };
 
+// The game's speed settings go no higher; the save limits them to it.
+inline constexpr std::uint8_t kMaxSpeed = 117;
+
 struct GameSettings {
     std::uint8_t speed = 1;
     std::uint8_t extraSpeed = 1;

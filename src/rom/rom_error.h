@@ -22,6 +22,11 @@ inline constexpr const char* kTooManyTiles = "too many tiles requested to store"
 inline constexpr const char* kBitfieldOutOfRange = "array bitfield is out of range";
 inline constexpr const char* kNotEnoughMemory = "Not enough ROM memory";
 inline constexpr const char* kWriteError = "Write error";
+inline constexpr const char* kLineGeomOverflow = "LineGeom overflow";
+inline constexpr const char* kTopLinesOverflow = "TopLines overflow";
+inline constexpr const char* kBottomLinesOverflow = "BottomLines overflow";
+inline constexpr const char* kBlocksOverflow = "Blocks overflow";
+inline constexpr const char* kAttributesOverflow = "Attributes overflow";
 inline constexpr const char* kInvalidTile = "Invalid tile requested";
 inline constexpr const char* kInvalidSize = "Invalid size";
 

@@ -1,0 +1,166 @@
+#include "game/rom_builder.h"
+#include "game/table_readers.h"
+
+#include "random_model.h"
+#include "support/expanded_image.h"
+#include "support/minimal_game.h"
+#include "support/model_compare.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+namespace tikaroo {
+namespace {
+
+constexpr unsigned kRandomModels = 40;
+
+void ExpectSameLevelSetContent(const LevelSet& actual, const LevelSet& expected) {
+    EXPECT_EQ(actual.rooms, expected.rooms);
+    EXPECT_EQ(actual.tops, expected.tops);
+    EXPECT_EQ(actual.music, expected.music);
+    EXPECT_EQ(actual.attributes, expected.attributes);
+}
+
+void ExpectSameUpdaterContent(const PaletteUpdater& saved, PaletteUpdater edited) {
+    std::stable_sort(
+        edited.modifiers.begin(), edited.modifiers.end(),
+        [](const PaletteModifier& left, const PaletteModifier& right) { return left.key < right.key; });
+    ASSERT_EQ(saved.modifiers.size(), edited.modifiers.size());
+    for (std::size_t i = 0; i < saved.modifiers.size(); ++i) {
+        EXPECT_EQ(saved.modifiers[i].key, edited.modifiers[i].key);
+        EXPECT_EQ(saved.modifiers[i].count, edited.modifiers[i].entries.size());
+        EXPECT_EQ(saved.modifiers[i].entries, edited.modifiers[i].entries);
+    }
+}
+
+template <typename Record>
+void ExpectIdsCountUpFromZero(const std::map<std::uint8_t, Record>& records, std::size_t count) {
+    ASSERT_EQ(records.size(), count);
+    std::uint8_t next = 0;
+    for (const auto& entry : records) EXPECT_EQ(entry.first, next++);
+}
+
+// What the save may change: ids of level sets and updaters (unused ones dropped), the order of objects
+// lists and the modifiers' counts. What every level plays must stay the same.
+void ExpectSamePlayedContent(const GameTables& saved, const GameTables& edited) {
+    std::set<std::uint8_t> levelSets;
+    std::set<std::uint8_t> updaters;
+    for (std::size_t slot = 0; slot < kLevelSlotCount; ++slot) {
+        SCOPED_TRACE("level slot " + std::to_string(slot));
+        const Level& after = saved.levels[slot];
+        const Level& before = edited.levels[slot];
+        levelSets.insert(before.levelSet);
+        ExpectSameLevelSetContent(saved.levelSets.at(after.levelSet), edited.levelSets.at(before.levelSet));
+        EXPECT_EQ(after.eggValues, before.eggValues);
+        EXPECT_EQ(after.paletteSet, before.paletteSet);
+        if (before.paletteUpdater == kNoPaletteUpdater) {
+            EXPECT_EQ(after.paletteUpdater, kNoPaletteUpdater);
+        } else {
+            updaters.insert(before.paletteUpdater);
+            ExpectSameUpdaterContent(saved.paletteUpdaters.at(after.paletteUpdater),
+                                     edited.paletteUpdaters.at(before.paletteUpdater));
+        }
+        for (std::size_t list = 0; list < kObjectsListCount; ++list) {
+            ObjectsList sorted = before.objectLists[list];
+            std::stable_sort(
+                sorted.begin(), sorted.end(),
+                [](const ObjectEntry& left, const ObjectEntry& right) { return left.x < right.x; });
+            EXPECT_EQ(after.objectLists[list], sorted);
+        }
+    }
+    ExpectIdsCountUpFromZero(saved.levelSets, levelSets.size());
+    ExpectIdsCountUpFromZero(saved.paletteUpdaters, std::max<std::size_t>(updaters.size(), 1));
+    for (const Level& bonus : saved.bonusLevels) EXPECT_EQ(bonus.levelSet, saved.levels[kBossSlot].levelSet);
+}
+
+class SaveRoundTrip : public ::testing::Test {
+protected:
+    // The minimal game, loaded.
+    void OpenMinimalGame() {
+        test::MakeExpandedImage(image);
+        test::WriteMinimalGame(image);
+        ReadAllTables(image, tables);
+    }
+    // Opens a saved file as the editor does and reads its tables.
+    static GameTables Reopen(const std::string& path, CGameImage& reopened) {
+        reopened.ReadRomFile(path);
+        reopened.cpuWindow.assign(kCpuWindowSize, 0);
+        reopened.auxBuffer.assign(kAuxBufferSize, 0);
+        reopened.windowPages = {0, 1};
+        reopened.LoadWindow();
+        std::copy(reopened.prgBanks.back().begin(), reopened.prgBanks.back().end(),
+                  reopened.cpuWindow.begin() + kPrgBankSize);
+        reopened.DecodeAllTiles();
+        GameTables read;
+        ReadAllTables(reopened, read);
+        return read;
+    }
+
+    test::TempDir directory;
+    CGameImage image;
+    GameTables tables;
+};
+
+TEST_F(SaveRoundTrip, RandomlyEditedModelsComeBackAsSaved) {
+    for (unsigned seed = 1; seed <= kRandomModels; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        OpenMinimalGame();
+        std::mt19937 random(seed);
+        test::RandomizeModel(tables, random);
+        const GameTables edited = tables;
+        const std::string first = directory.Path("first.nes");
+        ASSERT_NO_THROW(SaveGameImage(image, tables, first));
+        ExpectSamePlayedContent(tables, edited);
+
+        CGameImage reopened;
+        GameTables read = Reopen(first, reopened);
+        test::ExpectSameStoredModel(read, tables);
+
+        const std::string second = directory.Path("second.nes");
+        ASSERT_NO_THROW(SaveGameImage(reopened, read, second));
+        EXPECT_TRUE(test::TempDir::Read(first) == test::TempDir::Read(second));
+        if (HasFailure()) return;
+    }
+}
+
+TEST_F(SaveRoundTrip, TwoObjectsAtXZeroComeBackWithTheObjectsAfterThem) {
+    OpenMinimalGame();
+    const ObjectsList list = {{5, 0, 0, 0, 0}, {7, 0, 0, 0, 0}, {62, 0, 1, 2, 0}, {9, 80, 0, 0, 0}};
+    tables.levels[4].objectLists[1] = list;
+    SaveGameImage(image, tables, directory.Path("x0.nes"));
+    CGameImage reopened;
+    EXPECT_EQ(Reopen(directory.Path("x0.nes"), reopened).levels[4].objectLists[1], list);
+}
+
+TEST_F(SaveRoundTrip, WithNoUpdaterNamedTheSavedFileStillReadsUpdaterZero) {
+    OpenMinimalGame();
+    tables.paletteUpdaters[0].modifiers = {PaletteModifier{3, 1, {{1, 2, 3, 4}}}};
+    tables.paletteUpdaters[1] = PaletteUpdater{};
+    SaveGameImage(image, tables, directory.Path("none.nes"));
+    CGameImage reopened;
+    const GameTables read = Reopen(directory.Path("none.nes"), reopened);
+    ASSERT_EQ(read.paletteUpdaters.size(), 1U);
+    EXPECT_TRUE(read.paletteUpdaters.at(0).modifiers.empty());
+    test::ExpectSameStoredModel(read, tables);
+}
+
+TEST_F(SaveRoundTrip, BonusLevelsFollowSlot32ThroughTheRenumbering) {
+    OpenMinimalGame();
+    LevelSet other = tables.levelSets.at(0);
+    other.id = 9;
+    other.music = 4;
+    other.rooms.resize(kBossSlotRooms);
+    tables.levelSets.emplace(9, other);
+    tables.levels[kBossSlot].levelSet = 9;
+    for (Level& bonus : tables.bonusLevels) bonus.levelSet = 9;
+    SaveGameImage(image, tables, directory.Path("bonus.nes"));
+    EXPECT_EQ(tables.bonusLevels[0].levelSet, 1);
+    CGameImage reopened;
+    test::ExpectSameStoredModel(Reopen(directory.Path("bonus.nes"), reopened), tables);
+}
+
+} // namespace
+} // namespace tikaroo

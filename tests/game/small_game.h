@@ -1,0 +1,44 @@
+#pragma once
+
+#include "game/model.h"
+#include "rom/bytes.h"
+#include "rom/game_image.h"
+#include "rom/rom_error.h"
+#include "support/minimal_game.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tikaroo::test {
+
+// Where the small game's image keeps the tables that the save writes in place.
+inline constexpr CpuPtr kSmallObjectsLowBytes = minimal::kObjectsLowBytes;
+inline constexpr CpuPtr kSmallObjectsHighBytes = minimal::kObjectsHighBytes;
+inline constexpr CpuPtr kSmallOtherPalettes = minimal::kOtherPalettes;
+inline constexpr CpuPtr kSmallEggValues = minimal::kEggValues;
+
+// The minimal game, loaded: every slot and bonus level plays level set 0 (64 zero rooms, graphic set
+// 0), graphic set 0 has one room, one LineGeom, one line of each kind and one block, sets 1-6 are
+// unused, an empty updater 0 that no level names, no objects.
+void MakeSmallGame(CGameImage& image, GameTables& tables);
+
+// Bytes from a text of '0' and '1' (spaces ignored), most significant bit first, the last byte
+// padded with zero bits.
+Bytes BitsToBytes(std::string_view bits);
+
+// The `count` bytes at `address` as bank `bank` shows them (the fixed bank above $C000).
+Bytes BytesAt(CGameImage& image, int bank, CpuPtr address, std::size_t count);
+
+// The text of the error that `action` raises, or "no error".
+template <typename Action>
+std::string FailureText(Action action) {
+    try {
+        action();
+    } catch (const RomError& error) {
+        return error.what();
+    }
+    return "no error";
+}
+
+} // namespace tikaroo::test
