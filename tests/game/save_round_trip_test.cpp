@@ -87,13 +87,7 @@ protected:
     // Opens a saved file as the editor does and reads its tables.
     static GameTables Reopen(const std::string& path, CGameImage& reopened) {
         reopened.ReadRomFile(path);
-        reopened.cpuWindow.assign(kCpuWindowSize, 0);
-        reopened.auxBuffer.assign(kAuxBufferSize, 0);
-        reopened.windowPages = {0, 1};
-        reopened.LoadWindow();
-        std::copy(reopened.prgBanks.back().begin(), reopened.prgBanks.back().end(),
-                  reopened.cpuWindow.begin() + kPrgBankSize);
-        reopened.DecodeAllTiles();
+        reopened.SetUpExpanded();
         GameTables read;
         ReadAllTables(reopened, read);
         return read;
