@@ -13,6 +13,7 @@ int RunInfo(const Arguments& args, std::ostream& out, std::ostream& err);
 int RunMakeSample(const Arguments& args, std::ostream& out, std::ostream& err);
 int RunRender(const Arguments& args, std::ostream& out, std::ostream& err);
 int RunConvert(const Arguments& args, std::ostream& out, std::ostream& err);
+int RunSave(const Arguments& args, std::ostream& out, std::ostream& err);
 int RunDump(const Arguments& args, std::ostream& out, std::ostream& err);
 
 } // namespace tikaroo::cli

@@ -1,11 +1,9 @@
 #include "commands.h"
 #include "model_json.h"
-
-#include "game/game_rom.h"
+#include "open_game.h"
 
 #include <QJsonDocument>
 
-#include <exception>
 #include <ostream>
 
 namespace tikaroo::cli {
@@ -16,16 +14,7 @@ int RunDump(const Arguments& args, std::ostream& out, std::ostream& err) {
         return 2;
     }
     CGameRom rom;
-    try {
-        rom.LoadRom(args[0]);
-    } catch (const std::exception& error) {
-        err << args[0] << ": " << error.what() << "\n";
-        return 1;
-    }
-    if (rom.loaded == 0) {
-        err << args[0] << ": the image could not be brought into the expanded layout\n";
-        return 1;
-    }
+    if (!OpenGame(args[0], rom, err)) return 1;
     out << QJsonDocument(ModelToJson(rom)).toJson(QJsonDocument::Compact).toStdString() << "\n";
     return 0;
 }

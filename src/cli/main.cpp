@@ -22,6 +22,7 @@ constexpr std::array kVerbs = {
          "open IN (converting an original-layout image) and write the image to OUT", RunConvert},
     Verb{"make-sample", "make-sample OUT.nes",
          "write the project's sample game image (original layout) to OUT.nes", RunMakeSample},
+    Verb{"save", "save IN OUT", "open IN and save it to OUT through the full save", RunSave},
     Verb{"dump", "dump FILE", "open FILE and print every decoded game table as one JSON object", RunDump},
     Verb{"render", "render FILE (--level AREA-ROUND | --bonus N | --all) [--map] -o OUT",
          "write the canvas picture of a level (--level 1-1 .. 8-4) or bonus level (--bonus 1-9) as PNG;\n"

@@ -1,4 +1,5 @@
 #include "commands.h"
+#include "open_game.h"
 
 #include "game/game_rom.h"
 #include "object_pictures/embedded_object_pictures.h"
@@ -143,16 +144,7 @@ int RunRender(const Arguments& args, std::ostream& out, std::ostream& err) {
     }
 
     CGameRom rom;
-    try {
-        rom.LoadRom(request->file);
-    } catch (const std::exception& error) {
-        err << request->file << ": " << error.what() << "\n";
-        return 1;
-    }
-    if (rom.levels.empty()) {
-        err << request->file << ": no levels were read\n";
-        return 1;
-    }
+    if (!OpenGame(request->file, rom, err)) return 1;
     const MarkerSheetSet sheets = BuildMarkerSheets(EmbeddedObjectPictures());
     CLevelRenderer renderer;
     renderer.SetMarkerSheets(&sheets.markerSheet, &sheets.selectedMarkerSheet);

@@ -57,7 +57,7 @@ const MenuPlace& PlaceOf(Menu menu) {
 }
 
 // The commands whose work the editor has; the others stay disabled until their editors exist.
-const std::set<CommandId> kWorkingRomCommands = {kCmdSelectLevel, kCmdRunGame};
+const std::set<CommandId> kWorkingRomCommands = {kCmdSave, kCmdSaveAs, kCmdSelectLevel, kCmdRunGame};
 
 } // namespace
 
@@ -91,6 +91,8 @@ void CMainWindow::CreateActions() {
         actions[command.id] = action;
     }
     connect(Action(kCmdOpen), &QAction::triggered, this, &CMainWindow::OnOpen);
+    connect(Action(kCmdSave), &QAction::triggered, this, [this] { SaveRomAs({}); });
+    connect(Action(kCmdSaveAs), &QAction::triggered, this, &CMainWindow::OnSaveAs);
     connect(Action(kCmdQuit), &QAction::triggered, this, &QWidget::close);
     connect(Action(kCmdSelectLevel), &QAction::triggered, this, &CMainWindow::OnSelectLevel);
     connect(Action(kCmdRunGame), &QAction::triggered, this, &CMainWindow::OnRunGame);
@@ -202,12 +204,42 @@ void CMainWindow::ShowLevel(std::uint8_t slotOrBonusLevel, bool bonusMode) {
     rom.view.selectedIndex = -1;
     clickX = -1;
     renderer.SetClickPoint({-1, -1});
-    renderer.SelectLevel(rom, rom);
-    ShowCanvasPicture();
+    RenderCurrentLevel();
     EnableCommands();
-    setWindowTitle(WindowTitle(RomFileName(), rom.view));
     SelectRoom(0);
     canvas->setFocus();
+}
+
+void CMainWindow::RenderCurrentLevel() {
+    renderer.SelectLevel(rom, rom);
+    ShowCanvasPicture();
+    setWindowTitle(WindowTitle(RomFileName(), rom.view));
+}
+
+bool CMainWindow::SaveRomAs(const QString& path) {
+    if (rom.loaded == 0) return false;
+    try {
+        rom.SaveRom(path.toStdString());
+    } catch (const std::exception& error) {
+        QMessageBox::critical(
+            this, QString::fromLatin1(kProgramTitle),
+            QStringLiteral("Unable to save file '%1'.\nIt is possible that write disk error or "
+                           "loader error.\n\nLoader returned error: '%2'")
+                .arg(QString::fromStdString(rom.FileName()), QString::fromLocal8Bit(error.what())));
+        return false;
+    }
+    statusParts[0]->setText(QStringLiteral("Ready"));
+    // The save renumbers level sets and sorts objects lists: show the level as the model now has it.
+    RenderCurrentLevel();
+    SelectRoom(currentRoom);
+    return true;
+}
+
+void CMainWindow::OnSaveAs() {
+    if (rom.loaded == 0) return;
+    const QString path =
+        QFileDialog::getSaveFileName(this, QString(), QString::fromStdString(rom.FileName()), kNesFilter);
+    if (!path.isEmpty()) SaveRomAs(path);
 }
 
 void CMainWindow::ShowCanvasPicture() {

@@ -25,6 +25,8 @@ public:
 
     // Loads a ROM as the Open command does after its file dialog; false (with a message) on failure.
     bool OpenRom(const QString& path);
+    // Saves as the Save command does (to the current file when `path` is empty); false after a message.
+    bool SaveRomAs(const QString& path);
     // Shows a level slot (0-31) or, in bonus mode, a bonus level (0-8).
     void ShowLevel(std::uint8_t slotOrBonusLevel, bool bonusMode);
 
@@ -47,10 +49,12 @@ private:
 
     bool RefuseSecondOpen();
     void OnOpen();
+    void OnSaveAs();
     void OnSelectLevel();
     void OnRunGame();
     void OnAbout();
 
+    void RenderCurrentLevel();
     void SelectRoom(int room);
     void ShowCanvasPicture();
     QString RomFileName() const;

@@ -1,6 +1,7 @@
 #include "game_rom.h"
 
 #include "rom/load_image.h"
+#include "rom_builder.h"
 #include "table_readers.h"
 
 namespace tikaroo {
@@ -14,6 +15,10 @@ void CGameRom::LoadRom(const std::string& path) {
         CloseRom();
         throw;
     }
+}
+
+void CGameRom::SaveRom(const std::string& path) {
+    SaveGameImage(*this, *this, path);
 }
 
 } // namespace tikaroo

@@ -13,6 +13,10 @@ public:
     // Opens `path` (an original-layout image is converted) and decodes the tables. Does nothing while an
     // image is held. Any error leaves the model empty (no tables, no image) and passes on.
     void LoadRom(const std::string& path);
+    // Packs every table into the image and writes it to `path` (the current file when empty). A failed
+    // build leaves the image as it was; the model keeps what the encoders changed (unused sets dropped,
+    // lists sorted). Raises the failing step's text, or "Write error".
+    void SaveRom(const std::string& path = {});
 };
 
 } // namespace tikaroo

@@ -106,5 +106,20 @@ TEST(CliMakeSample, WritesAnOriginalImageThatOpens) {
     EXPECT_NE(RunCli({"make-sample", dir.Path("no/such/folder/sample.nes")}).exitCode, 0);
 }
 
+TEST(CliSave, SavedImageIsExpandedAndSavesToItself) {
+    test::TempDir dir;
+    ASSERT_EQ(RunCli({"make-sample", dir.Path("sample.nes")}).exitCode, 0);
+    const auto saved = RunCli({"save", dir.Path("sample.nes"), dir.Path("saved.nes")});
+    ASSERT_EQ(saved.exitCode, 0) << saved.err;
+    EXPECT_NE(RunCli({"info", dir.Path("saved.nes")}).out.find("layout: expanded"), std::string::npos);
+    ASSERT_EQ(RunCli({"save", dir.Path("saved.nes"), dir.Path("again.nes")}).exitCode, 0);
+    EXPECT_EQ(test::TempDir::Read(dir.Path("again.nes")), test::TempDir::Read(dir.Path("saved.nes")));
+
+    const auto refused = RunCli({"save", dir.Path("sample.nes"), dir.Path("no/folder/out.nes")});
+    EXPECT_NE(refused.exitCode, 0);
+    EXPECT_NE(refused.err.find("Write error"), std::string::npos);
+    EXPECT_NE(RunCli({"save", dir.Path("missing.nes"), dir.Path("out.nes")}).exitCode, 0);
+}
+
 } // namespace
 } // namespace tikaroo

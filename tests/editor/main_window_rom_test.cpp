@@ -145,6 +145,35 @@ private slots:
         QVERIFY(window.windowTitle().endsWith(QStringLiteral("Level 1-1")));
     }
 
+    void SaveAsWritesTheRomAndRenamesTheWindow() {
+        CMainWindow window;
+        window.show();
+        QVERIFY(window.OpenRom(samplePath));
+        QVERIFY(window.Action(kCmdSave)->isEnabled());
+        QVERIFY(window.Action(kCmdSaveAs)->isEnabled());
+        const QString target = QString::fromStdString(dir.Path("saved.nes"));
+        QVERIFY(window.SaveRomAs(target));
+        QCOMPARE(window.windowTitle(),
+                 QStringLiteral("NES Tikaroo Level Editor v1.1.1 [saved.nes] - Level 1-1"));
+        QCOMPARE(window.StatusText(0), QStringLiteral("Ready"));
+        CGameRom reopened;
+        reopened.LoadRom(target.toStdString());
+        QCOMPARE(reopened.levels.size(), window.Rom().levels.size());
+        QVERIFY(reopened.gameSettings == window.Rom().gameSettings);
+    }
+
+    void FailedSaveIsReported() {
+        CMainWindow window;
+        window.show();
+        QVERIFY(window.OpenRom(samplePath));
+        QString message;
+        AnswerNextMessageBox(QMessageBox::Ok, &message);
+        QVERIFY(!window.SaveRomAs(QString::fromStdString(dir.Path("no/such/folder/x.nes"))));
+        QVERIFY(message.startsWith(QStringLiteral("Unable to save file '%1'.").arg(samplePath)));
+        QVERIFY(message.endsWith(QStringLiteral("Loader returned error: 'Write error'")));
+        QVERIFY(window.windowTitle().contains(QStringLiteral("[sample.nes]")));
+    }
+
     void ClosingWithARomAsksFirst() {
         CMainWindow window;
         window.show();
