@@ -6,6 +6,7 @@
 
 namespace {
 
+using tikaroo::bench::OpenSample;
 using tikaroo::bench::SampleFile;
 
 // Opening the sample game as the editor does: read the file, convert the original layout, set up the
@@ -27,14 +28,7 @@ BENCHMARK(BM_OpenSampleImage)->Unit(benchmark::kMillisecond);
 // The table readers' share of opening: decoding every table of the converted sample again.
 void BM_ReadAllTables(benchmark::State& state) {
     tikaroo::CGameRom rom;
-    {
-        const SampleFile sample;
-        if (!sample.written) {
-            state.SkipWithError("cannot write the sample image");
-            return;
-        }
-        rom.LoadRom(sample.path);
-    }
+    if (!OpenSample(state, rom)) return;
     for (auto _ : state) {
         tikaroo::ReadAllTables(rom, rom);
         benchmark::DoNotOptimize(rom.levels.data());

@@ -155,14 +155,7 @@ BENCHMARK(BM_RedrawOverlayOnly)->Arg(0)->Unit(benchmark::kMillisecond);
 // The same redraws of the sample game's level 1-1 (64 rooms) with the editor's object pictures.
 void SampleRedrawBench(benchmark::State& state, bool background) {
     CGameRom rom;
-    {
-        const bench::SampleFile sample;
-        if (!sample.written) {
-            state.SkipWithError("cannot write the sample image");
-            return;
-        }
-        rom.LoadRom(sample.path);
-    }
+    if (!bench::OpenSample(state, rom)) return;
     const MarkerSheetSet sheets = BuildMarkerSheets(EmbeddedObjectPictures());
     CLevelRenderer renderer;
     renderer.SetMarkerSheets(&sheets.markerSheet, &sheets.selectedMarkerSheet);

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "game/game_rom.h"
 #include "rom/file_io.h"
 #include "sample_game.h"
+
+#include <benchmark/benchmark.h>
 
 #include <filesystem>
 #include <string>
@@ -25,5 +28,16 @@ public:
     const std::string path;
     const bool written;
 };
+
+// Opens the sample game into `rom`; marks the benchmark skipped and returns false when it cannot.
+inline bool OpenSample(benchmark::State& state, CGameRom& rom) {
+    const SampleFile sample;
+    if (!sample.written) {
+        state.SkipWithError("cannot write the sample image");
+        return false;
+    }
+    rom.LoadRom(sample.path);
+    return true;
+}
 
 } // namespace tikaroo::bench

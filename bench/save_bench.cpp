@@ -4,21 +4,21 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <string>
+
+#include <unistd.h>
 
 namespace {
 
-using tikaroo::bench::SampleFile;
+using tikaroo::bench::OpenSample;
 
 // Saving the opened sample game as the editor does: build every table into the image and write the file.
 void BM_SaveSample(benchmark::State& state) {
     tikaroo::CGameRom rom;
-    const SampleFile sample;
-    if (!sample.written) {
-        state.SkipWithError("cannot write the sample image");
-        return;
-    }
-    rom.LoadRom(sample.path);
-    const std::string saved = sample.path + ".saved.nes";
+    if (!OpenSample(state, rom)) return;
+    const std::string saved = (std::filesystem::temp_directory_path() /
+                               ("tikaroo-bench-saved-" + std::to_string(getpid()) + ".nes"))
+                                  .string();
     for (auto _ : state) rom.SaveRom(saved);
     std::filesystem::remove(saved);
 }
