@@ -6,6 +6,7 @@
 #include "nes_canvas.h"
 #include "object_pictures/embedded_object_pictures.h"
 #include "qt_picture.h"
+#include "render/room_geometry.h"
 #include "status_texts.h"
 
 #include <QAction>
@@ -28,9 +29,6 @@ namespace tikaroo {
 namespace {
 
 constexpr int kFirstStatusPartWidth = 75;
-constexpr int kRoomWidth = 128;
-constexpr int kRoomHeight = 352;
-constexpr int kRoomTopOnCanvas = 256;
 const QString kNesFilter = QStringLiteral("NES files (*.nes)");
 
 struct MenuPlace {
@@ -182,9 +180,7 @@ bool CMainWindow::OpenRom(const QString& path) {
             QStringLiteral("Unable to load file '%1'.\nIt is possible that read disk error or file "
                            "corrupted.\n\nLoader returned error: '%2'")
                 .arg(path, QString::fromLocal8Bit(error.what())));
-        rom.ClearTables();
-        rom.CloseRom();
-        return false;
+        return false; // the failed load has already emptied the model
     }
     ShowLevel(0, false);
     statusParts[0]->setText(QStringLiteral("Ready"));

@@ -38,6 +38,17 @@ struct LevelRoom {
 
 int SignedNibble(std::uint8_t nibble);
 
+// The values of LevelRoom::floorGeom: how the room's floor line runs from its start height.
+namespace floor_geom {
+inline constexpr std::uint8_t kFlat = 0;
+inline constexpr std::uint8_t kNone = 1;
+inline constexpr std::uint8_t kSlopeUp = 2;   // rises by a block over the room
+inline constexpr std::uint8_t kSlopeDown = 3; // falls by a block over the room
+inline constexpr std::uint8_t kStepUp = 4;    // up by a block at mid-room
+inline constexpr std::uint8_t kStepDown = 5;  // down by a block at mid-room (6 draws the same)
+inline constexpr std::uint8_t kFirstGap = 7;  // 7 + k: a gap from gapStartTable[k] to gapEndTable[k]
+} // namespace floor_geom
+
 // Renderer caches of a level set: one (x, y) pair per shown room; only y is used.
 struct RoomLayout {
     std::vector<std::array<std::int32_t, 2>> pictureOffset;

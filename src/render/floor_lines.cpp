@@ -8,14 +8,12 @@ namespace tikaroo {
 
 namespace {
 
-constexpr std::uint8_t kFirstGapGeometry = 7;
-
 // Geometries 0-6 as corners relative to the line's start; geometry 1 has no line.
 struct FloorShape {
     std::size_t count;
     std::array<PicturePoint, 4> corners;
 };
-constexpr std::array<FloorShape, kFirstGapGeometry> kFloorShapes = {{
+constexpr std::array<FloorShape, floor_geom::kFirstGap> kFloorShapes = {{
     {2, {{{0, 0}, {128, 0}}}},
     {0, {}},
     {2, {{{0, 0}, {128, -32}}}},
@@ -33,7 +31,7 @@ std::vector<FloorLinePiece> FloorLinePieces(const LevelGeometryTables& geometry,
         return PicturePoint{start.x + dx, start.y + dy};
     };
     std::vector<FloorLinePiece> pieces;
-    if (floorGeom < kFirstGapGeometry) {
+    if (floorGeom < floor_geom::kFirstGap) {
         const FloorShape& shape = kFloorShapes[floorGeom];
         if (shape.count == 0) return pieces;
         FloorLinePiece& piece = pieces.emplace_back();
@@ -43,7 +41,7 @@ std::vector<FloorLinePiece> FloorLinePieces(const LevelGeometryTables& geometry,
     }
     // A gap: the floor stops at the gap start and goes on from the gap end.
     const std::size_t k =
-        static_cast<std::size_t>(floorGeom - kFirstGapGeometry) % geometry.gapStartTable.size();
+        static_cast<std::size_t>(floorGeom - floor_geom::kFirstGap) % geometry.gapStartTable.size();
     const std::int32_t gapStart = geometry.gapStartTable[k];
     const std::int32_t gapEnd = geometry.gapEndTable[k];
     if (gapStart != 0) pieces.push_back({at(0, 0), at(gapStart, 0)});

@@ -17,9 +17,7 @@ namespace {
 
 constexpr std::uint32_t kGradientTop = 0x202020;
 constexpr std::uint32_t kGradientBottom = 0x505050;
-// The room pictures stand this far below the top of the canvas (before background steps), and the
-// canvas reaches this far below them.
-constexpr std::int32_t kRoomTop = 256;
+// The canvas is this much taller than the largest background step of its rooms.
 constexpr std::int32_t kCanvasBaseHeight = 992;
 constexpr std::int32_t kAreaRooms = 16;
 constexpr char kLastAreaLetter = 'E';
@@ -90,10 +88,10 @@ std::vector<CLevelRenderer::RoomPlace> CLevelRenderer::PlaceRooms(const GameTabl
     const RoomLayout& layout = levelSet.layout;
     const std::int32_t y0 = Y(layout.pictureOffset, 0);
     std::vector<RoomPlace> places;
-    PicturePoint origin = {0, y0 + kRoomTop};
+    PicturePoint origin = {0, y0 + kRoomTopOnCanvas};
     for (std::size_t r = 0; r < shown.drawn; ++r) {
         const std::size_t absolute = shown.first + r;
-        places.push_back({r, absolute, origin, Y(layout.floorLine, r) + y0 + kRoomTop});
+        places.push_back({r, absolute, origin, Y(layout.floorLine, r) + y0 + kRoomTopOnCanvas});
         origin.x += kRoomWidth;
         origin.y += BackgroundStep(tables.geometry, levelSet.rooms[absolute].background, absolute);
     }

@@ -32,14 +32,14 @@ std::int32_t TypeOffset(const GameTables& tables, std::int32_t id) {
 // The floor geometry's rise at position p (a multiple of 16) inside the room.
 std::int32_t SlopeOffset(std::uint8_t floorGeom, std::int32_t p) {
     switch (floorGeom) {
-    case 2:
+    case floor_geom::kSlopeUp:
         return -p / 4;
-    case 3:
+    case floor_geom::kSlopeDown:
         return p / 4;
-    case 4:
+    case floor_geom::kStepUp:
         return p >= kHalfRoom ? -kStepHeight : 0;
-    case 5:
-    case 6:
+    case floor_geom::kStepDown:
+    case floor_geom::kStepDown + 1:
         return p >= kHalfRoom ? kStepHeight : 0;
     default:
         return 0;

@@ -8,6 +8,8 @@ namespace tikaroo {
 inline constexpr std::int32_t kRoomWidth = 128;
 inline constexpr std::int32_t kRoomHeight = 352;
 inline constexpr std::int32_t kRoomStripWidth = 8;
+// Room pictures stand this far below the top of the canvas, before their background steps.
+inline constexpr std::int32_t kRoomTopOnCanvas = 256;
 
 // The game's tables keep heights and steps as signed bytes.
 constexpr std::int32_t SignedByte(std::uint8_t value) {

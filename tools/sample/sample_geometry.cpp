@@ -7,16 +7,8 @@ namespace tikaroo::sample {
 
 namespace {
 
-// Floor geometries of the level renderer: 0 flat, 1 no floor, 2 and 3 a slope up and down by a block
-// over the room, 4 a step up at mid-room, 5 a step
-// down; 7 + k a gap from gapStart[k] to gapEnd[k] pixels.
-constexpr std::uint8_t kFlat = 0;
-constexpr std::uint8_t kNoFloor = 1;
-constexpr std::uint8_t kSlopeUp = 2;
-constexpr std::uint8_t kSlopeDown = 3;
-constexpr std::uint8_t kStepUp = 4;
-constexpr std::uint8_t kStepDown = 5;
-constexpr std::uint8_t kFirstGap = 7;
+using namespace floor_geom;
+
 constexpr int kColumnWidth = 32;
 
 } // namespace
@@ -46,7 +38,7 @@ std::uint8_t FloorGeomOf(std::string_view floors, const LevelGeometryTables& geo
         if (floors == "r123") return kSlopeDown;
         throw std::logic_error("no floor geometry for the sample room floors " + std::string(floors));
     }
-    if (floors == "wwww") return kNoFloor;
+    if (floors == "wwww") return kNone;
     if (floors.find('r') != std::string_view::npos)
         throw std::logic_error("a sample room mixes water and steps");
     const auto start = static_cast<int>(firstWater) * kColumnWidth;
