@@ -4,6 +4,7 @@
 #include "game/game_rom.h"
 #include "render/level_renderer.h"
 #include "render/marker_sheets.h"
+#include "status_texts.h"
 
 #include <QMainWindow>
 
@@ -15,8 +16,6 @@ class QLabel;
 namespace tikaroo {
 
 class CNesCanvas;
-
-inline constexpr const char* kProgramTitle = "NES Tikaroo Level Editor v1.1.1";
 
 class CMainWindow : public QMainWindow {
     Q_OBJECT

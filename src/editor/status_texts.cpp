@@ -1,7 +1,5 @@
 #include "status_texts.h"
 
-#include "main_window.h"
-
 namespace tikaroo {
 
 QString WindowTitle(const QString& romFileName, const ViewState& view) {

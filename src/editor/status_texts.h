@@ -6,6 +6,8 @@
 
 namespace tikaroo {
 
+inline constexpr const char* kProgramTitle = "NES Tikaroo Level Editor v1.1.1";
+
 // "NES Tikaroo Level Editor v1.1.1 [file.nes] - Level 2-3" or "... - Bonus 4".
 QString WindowTitle(const QString& romFileName, const ViewState& view);
 
