@@ -5,7 +5,6 @@
 #include "dialogs/select_level_dlg.h"
 #include "nes_canvas.h"
 #include "object_pictures/embedded_object_pictures.h"
-#include "qt_picture.h"
 #include "render/room_geometry.h"
 #include "status_texts.h"
 
@@ -239,7 +238,7 @@ void CMainWindow::OnSaveAs() {
 }
 
 void CMainWindow::ShowCanvasPicture() {
-    canvas->SetPicture(WrapPicture(renderer.Canvas()));
+    canvas->SetPicture(&renderer.Canvas());
 }
 
 void CMainWindow::SelectRoom(int room) {

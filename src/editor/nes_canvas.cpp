@@ -1,5 +1,8 @@
 #include "nes_canvas.h"
 
+#include "qt_picture.h"
+#include "render/picture_buffer.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -36,10 +39,18 @@ CNesCanvas::CNesCanvas(QWidget* parent) : QAbstractScrollArea(parent), blinkTime
     });
 }
 
-void CNesCanvas::SetPicture(const QImage& newPicture) {
+void CNesCanvas::SetPicture(const PictureBuffer* newPicture) {
     picture = newPicture;
+    PictureChanged();
+}
+
+void CNesCanvas::PictureChanged() {
     UpdateScrollBars();
     viewport()->update();
+}
+
+QSize CNesCanvas::PictureSize() const {
+    return picture != nullptr ? QSize(picture->Width(), picture->Height()) : QSize();
 }
 
 void CNesCanvas::SetFrame(const QRect& rect, const QColor& colour, bool visible) {
@@ -68,10 +79,10 @@ QPoint CNesCanvas::ToPicture(QPoint viewportPoint) const {
 }
 
 void CNesCanvas::paintEvent(QPaintEvent* /*event*/) {
-    if (picture.isNull()) return;
+    if (picture == nullptr || picture->Empty()) return;
     QPainter painter(viewport());
     const QPoint origin(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
-    painter.drawImage(origin, picture);
+    painter.drawImage(origin, WrapPicture(*picture));
     if (frameVisible && blinkOn && hasFocus() && frame.width() >= 1 && frame.height() >= 1) {
         QColor interior = frameColour;
         interior.setAlpha(kFrameInteriorAlpha);
@@ -94,8 +105,10 @@ void CNesCanvas::keyPressEvent(QKeyEvent* event) {
     static constexpr Arrow kArrows[] = {
         {Qt::Key_Left, -1, 0}, {Qt::Key_Right, 1, 0}, {Qt::Key_Up, 0, -1}, {Qt::Key_Down, 0, 1}};
     const int key = event->key();
-    if (key == Qt::Key_Escape) {
-        dragging = false;
+    if (key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter) {
+        // Esc ends a drag; both keys go on to the dialog that holds the canvas (OK and Cancel).
+        if (key == Qt::Key_Escape) dragging = false;
+        event->ignore();
         return;
     }
     for (const Arrow& arrow : kArrows) {
@@ -104,7 +117,10 @@ void CNesCanvas::keyPressEvent(QKeyEvent* event) {
             return;
         }
     }
-    const int delta = key == Qt::Key_Plus ? 1 : key == Qt::Key_Minus ? -1 : 0;
+    // On most keyboards plus shares its key with '=' and minus with '_'.
+    const int delta = key == Qt::Key_Plus || key == Qt::Key_Equal         ? 1
+                      : key == Qt::Key_Minus || key == Qt::Key_Underscore ? -1
+                                                                          : 0;
     emit KeyPressed(key, delta, event->modifiers());
 }
 
@@ -129,6 +145,7 @@ void CNesCanvas::focusInEvent(QFocusEvent* event) {
     blinkOn = true;
     blinkTimer->start();
     viewport()->update();
+    emit FocusGained(frame.topLeft());
 }
 
 void CNesCanvas::focusOutEvent(QFocusEvent* event) {
@@ -139,9 +156,10 @@ void CNesCanvas::focusOutEvent(QFocusEvent* event) {
 
 void CNesCanvas::UpdateScrollBars() {
     const QSize view = viewport()->size();
-    horizontalScrollBar()->setRange(0, std::max(0, picture.width() - view.width()));
+    const QSize size = PictureSize();
+    horizontalScrollBar()->setRange(0, std::max(0, size.width() - view.width()));
     horizontalScrollBar()->setPageStep(view.width());
-    verticalScrollBar()->setRange(0, std::max(0, picture.height() - view.height()));
+    verticalScrollBar()->setRange(0, std::max(0, size.height() - view.height()));
     verticalScrollBar()->setPageStep(view.height());
 }
 

@@ -2,12 +2,13 @@
 
 #include <QAbstractScrollArea>
 #include <QColor>
-#include <QImage>
 #include <QRect>
 
 class QTimer;
 
 namespace tikaroo {
+
+class PictureBuffer;
 
 // The scrolling picture control of the main window and of the picture dialogs. It shows a picture and a
 // blinking selection frame, and reports clicks and keys to its owner instead of acting on them.
@@ -16,8 +17,13 @@ class CNesCanvas : public QAbstractScrollArea {
 public:
     explicit CNesCanvas(QWidget* parent = nullptr);
 
-    void SetPicture(const QImage& picture);
-    const QImage& Picture() const { return picture; }
+    // Shows `picture`, which its owner keeps alive while it is shown (nullptr shows nothing). The canvas
+    // keeps no pointer to the pixels: it wraps them anew at every paint, so a redraw that reallocates
+    // them is safe as long as the owner then calls PictureChanged().
+    void SetPicture(const PictureBuffer* picture);
+    // The shown picture's size or pixels changed: lays out the scroll bars again and repaints.
+    void PictureChanged();
+    QSize PictureSize() const;
 
     // The frame, in picture pixels; it is drawn only while visible, focused and in its blink phase.
     void SetFrame(const QRect& rect, const QColor& colour, bool visible);
@@ -31,8 +37,11 @@ signals:
     void PointPicked(QPoint picturePoint, bool drag);
     // Left/Right give dx -1/+1, Up/Down dy -1/+1.
     void ArrowPressed(int dx, int dy);
-    // Any other key but Esc; delta is +1 for the plus keys and -1 for the minus keys, else 0.
+    // Any other key but Esc, Enter and the arrows; delta is +1 for the plus keys (with or without Shift
+    // on the main keyboard) and -1 for the minus keys, else 0.
     void KeyPressed(int key, int delta, Qt::KeyboardModifiers modifiers);
+    // The canvas gained the keyboard focus; `lastFramePoint` is where the frame stands.
+    void FocusGained(QPoint lastFramePoint);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -48,7 +57,7 @@ private:
     void UpdateScrollBars();
     QPoint ToPicture(QPoint viewportPoint) const;
 
-    QImage picture;
+    const PictureBuffer* picture = nullptr;
     QRect frame;
     QColor frameColour = Qt::white;
     bool frameVisible = false;

@@ -46,8 +46,8 @@ private slots:
                  QStringLiteral("NES Tikaroo Level Editor v1.1.1 [sample.nes] - Level 1-1"));
         QCOMPARE(window.StatusText(0), QStringLiteral("Ready"));
         QVERIFY(window.StatusText(1).startsWith(QStringLiteral("[objLeft: 0] Room[1]: ")));
-        QVERIFY(!window.Canvas()->Picture().isNull());
-        QCOMPARE(window.Canvas()->Picture().width() % 128, 0);
+        QVERIFY(!window.Canvas()->PictureSize().isEmpty());
+        QCOMPARE(window.Canvas()->PictureSize().width() % 128, 0);
         QVERIFY(window.Action(kCmdSelectLevel)->isEnabled());
         QVERIFY(window.Action(kCmdRunGame)->isEnabled());
         QVERIFY(window.Canvas()->FrameVisible());
@@ -68,7 +68,7 @@ private slots:
         QVERIFY(window.StatusText(1).contains(QStringLiteral("Room[3]")));
         QTest::keyClick(canvas, Qt::Key_Up);
         QCOMPARE(window.CurrentRoom(), 2);
-        const int rooms = canvas->Picture().width() / 128;
+        const int rooms = canvas->PictureSize().width() / 128;
         for (int step = 0; step < rooms + 3; ++step) QTest::keyClick(canvas, Qt::Key_Right);
         QCOMPARE(window.CurrentRoom(), rooms - 1);
     }

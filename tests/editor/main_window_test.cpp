@@ -26,7 +26,7 @@ private slots:
         QVERIFY(editItems.contains("Palettes sets"));
         QVERIFY(editItems.contains("Objects"));
         QVERIFY(window.Canvas() != nullptr);
-        QVERIFY(window.Canvas()->Picture().isNull());
+        QVERIFY(window.Canvas()->PictureSize().isEmpty());
     }
 
     void OnlyOpenQuitAndAboutStartEnabled() {
