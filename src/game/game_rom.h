@@ -1,8 +1,10 @@
 #pragma once
 
+#include "game/edit_graphic_set.h"
 #include "game/model.h"
 #include "rom/game_image.h"
 
+#include <optional>
 #include <string>
 
 namespace tikaroo {
@@ -17,6 +19,9 @@ public:
     // build leaves the image as it was; the model keeps what the encoders changed (unused sets dropped,
     // lists sorted). Raises the failing step's text, or "Write error".
     void SaveRom(const std::string& path = {});
+
+    // The seven graphic sets (ids 0-6) in their editable form; nothing while a bonus level is shown.
+    std::optional<EditGraphicSets> ExpandGraphicSets() const;
 };
 
 } // namespace tikaroo

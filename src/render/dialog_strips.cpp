@@ -8,7 +8,6 @@ namespace tikaroo {
 namespace {
 
 constexpr std::size_t kSubPalettes = 4;
-constexpr std::size_t kTileNumbersPerBlock = 16;
 
 } // namespace
 
@@ -37,8 +36,7 @@ PictureBuffer BlockStrip(std::span<const EditBlock> blocks, std::span<const Tile
         for (std::size_t row = 0; row < 4; ++row) {
             for (std::size_t column = 0; column < 4; ++column) {
                 const std::int32_t tile = blocks[i][4 * row + column];
-                const std::int32_t p =
-                    blocks[i][kTileNumbersPerBlock + QuadrantAttributeEntry(row, column)] & 3;
+                const std::int32_t p = blocks[i][kBlockTileCount + QuadrantAttributeEntry(row, column)] & 3;
                 strip.CopyFrom(
                     tileStrip, {tile * kTileSize, p * kTileSize, (tile + 1) * kTileSize, (p + 1) * kTileSize},
                     static_cast<std::int32_t>(i) * kBlockSize + static_cast<std::int32_t>(column) * kTileSize,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/edit_graphic_set.h"
 #include "game/model.h"
 #include "picture_buffer.h"
 #include "rom/tile.h"
@@ -14,11 +15,6 @@
 namespace tikaroo {
 
 class CGameImage;
-
-// The editable forms of blocks and rooms: 16 tile numbers then the four palette numbers in stored
-// order; 44 block numbers, 11 rows of 4 columns, row by row.
-using EditBlock = std::array<std::uint8_t, 20>;
-using RoomGrid = std::array<std::uint8_t, 44>;
 
 inline constexpr std::size_t kPatternTableTiles = 512;
 

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "rom/tile.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace tikaroo {
+
+// A block with its own attributes: 16 tile numbers, row by row, then the four palette numbers in stored
+// order (bottom right, bottom left, top right, top left quarter).
+inline constexpr std::size_t kBlockTileCount = 16;
+using EditBlock = std::array<std::uint8_t, kBlockTileCount + 4>;
+
+// A room as a plain grid of block numbers: 11 rows of 4 columns, row by row. Rows 0-5 of a column are
+// its top line, rows 6-10 its bottom line.
+inline constexpr std::size_t kRoomColumns = 4;
+inline constexpr std::size_t kRoomRows = 11;
+inline constexpr std::size_t kRoomTopRows = 6;
+using RoomGrid = std::array<std::uint8_t, kRoomColumns * kRoomRows>;
+
+// Block numbers and room numbers are 8 and 6 bits wide.
+inline constexpr std::size_t kMaxBlocksPerSet = 256;
+inline constexpr std::size_t kMaxRoomsPerSet = 64;
+
+// One graphic set in the form the graphics dialogs edit: every room a grid, every block with its
+// attributes, and the 512 tiles of the set's 8 KB of CHR (empty when the CHR has none for it).
+struct EditGraphicSet {
+    std::uint32_t used = 0;
+    std::vector<RoomGrid> rooms;
+    std::vector<EditBlock> blocks;
+    std::vector<Tile> tiles;
+
+    bool Present() const { return !rooms.empty() && !blocks.empty(); }
+};
+
+using EditGraphicSets = std::vector<EditGraphicSet>;
+
+} // namespace tikaroo
