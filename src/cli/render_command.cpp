@@ -164,7 +164,10 @@ int RunRender(const Arguments& args, std::ostream& out, std::ostream& err) {
             return 1;
         }
         const std::string path = request->all ? request->output + "/" + target.fileName : request->output;
-        if (!WritePng(request->map ? MapOf(renderer, rom) : renderer.Canvas(), path)) {
+        // Not a conditional expression: that would copy the canvas.
+        const bool written =
+            request->map ? WritePng(MapOf(renderer, rom), path) : WritePng(renderer.Canvas(), path);
+        if (!written) {
             err << path << ": cannot write the picture\n";
             return 1;
         }

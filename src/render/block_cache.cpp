@@ -2,7 +2,10 @@
 
 #include "chr_banks.h"
 #include "level_lookup.h"
+#include "palette_zones.h"
 #include "tile_drawing.h"
+
+#include <algorithm>
 
 namespace tikaroo {
 
@@ -18,9 +21,18 @@ PictureRect CachedBlock(std::size_t zone, std::uint8_t block, bool boss) {
 
 namespace {
 
+// Zones after the last one that a room number can fall in are never drawn from. An updater read from
+// a damaged image can hold 256 modifiers, which would make the cache half a gigabyte.
+std::size_t ZonesDrawn(const std::vector<PaletteZone>& zones) {
+    std::size_t last = 0;
+    for (std::size_t room = 0; room < kRoomsPerLevelSet; ++room)
+        last = std::max(last, ZoneOfRoom(zones, room));
+    return std::min(zones.size(), last + 1);
+}
+
 void DrawAllZones(PictureBuffer& cache, const CGameImage& image, const GraphicSet& graphicSet,
-                  const std::vector<PaletteZone>& zones, bool boss) {
-    for (std::size_t zone = 0; zone < zones.size(); ++zone) {
+                  const std::vector<PaletteZone>& zones, std::size_t zonesDrawn, bool boss) {
+    for (std::size_t zone = 0; zone < zonesDrawn; ++zone) {
         for (std::size_t block = 0; block < graphicSet.blocks.size() && block < kBlockPlacesPerZone;
              ++block) {
             const PictureRect place = CachedBlock(zone, static_cast<std::uint8_t>(block), boss);
@@ -37,14 +49,15 @@ void DrawAllZones(PictureBuffer& cache, const CGameImage& image, const GraphicSe
 PictureBuffer BuildBlockCache(CGameImage& image, const GameTables& tables, const LevelSet& levelSet,
                               std::size_t levelSlot, const std::vector<PaletteZone>& zones) {
     SelectChrBanks(image, LevelBankSet(levelSet.GraphicSetId()));
-    PictureBuffer cache(static_cast<std::int32_t>(zones.size()) * kBlockPlacesPerZone * kBlockSize,
+    const std::size_t zonesDrawn = ZonesDrawn(zones);
+    PictureBuffer cache(static_cast<std::int32_t>(zonesDrawn) * kBlockPlacesPerZone * kBlockSize,
                         2 * kBlockSize);
     const GraphicSet* graphicSet = GraphicSetOf(tables, levelSet);
     if (graphicSet == nullptr) return cache;
-    DrawAllZones(cache, image, *graphicSet, zones, false);
+    DrawAllZones(cache, image, *graphicSet, zones, zonesDrawn, false);
     if (HasBossRow(levelSlot)) {
         SelectChrBanks(image, kBossBankSet);
-        DrawAllZones(cache, image, *graphicSet, zones, true);
+        DrawAllZones(cache, image, *graphicSet, zones, zonesDrawn, true);
     }
     return cache;
 }

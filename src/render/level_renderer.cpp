@@ -17,8 +17,6 @@ namespace {
 
 constexpr std::uint32_t kGradientTop = 0x202020;
 constexpr std::uint32_t kGradientBottom = 0x505050;
-// The canvas is this much taller than the largest background step of its rooms.
-constexpr std::int32_t kCanvasBaseHeight = 992;
 constexpr std::int32_t kAreaRooms = 16;
 constexpr char kLastAreaLetter = 'E';
 constexpr std::size_t kLastAreaLetterRoom = 63;
@@ -34,6 +32,11 @@ std::int32_t AreaLetter(std::size_t a) {
     if (a % kAreaRooms == 0) return kFirstLetterImage + static_cast<std::int32_t>(a / kAreaRooms);
     if (a == kLastAreaLetterRoom) return kLastAreaLetter;
     return 0;
+}
+
+PictureRect ClippedTo(PictureRect rect, const PictureBuffer& picture) {
+    return {std::max(rect.left, 0), std::max(rect.top, 0), std::min(rect.right, picture.Width()),
+            std::min(rect.bottom, picture.Height())};
 }
 
 } // namespace
@@ -108,8 +111,9 @@ void CLevelRenderer::Redraw(GameTables& tables, bool background, bool overlay) {
     const std::vector<RoomPlace> places = PlaceRooms(tables, *levelSet);
 
     if (background) {
+        drawnCut_ = lowest + kCanvasBaseHeight > kMaxCanvasHeight;
         DrawBackground(tables, *levelSet, places, static_cast<std::int32_t>(shown.count) * kRoomWidth,
-                       lowest + kCanvasBaseHeight);
+                       std::min(lowest + kCanvasBaseHeight, kMaxCanvasHeight));
     } else {
         RestoreBackground();
     }
@@ -179,9 +183,26 @@ void CLevelRenderer::ListRoomMarkers(GameTables& tables, const LevelSet& levelSe
     }
 }
 
+// Thousands of markers can stand on one spot (a damaged objects list); their union then holds the
+// pixels beneath them in far less memory, and never more than the canvas.
+void CLevelRenderer::SaveAreas(std::span<const PictureRect> areas) {
+    std::int64_t separate = 0;
+    PictureRect together;
+    for (PictureRect area : areas) {
+        area = ClippedTo(area, canvas_);
+        if (area.Empty()) continue;
+        separate += std::int64_t{area.Width()} * area.Height();
+        together = UnionOf(together, area);
+    }
+    if (separate > std::int64_t{together.Width()} * together.Height()) {
+        SaveArea(together);
+        return;
+    }
+    for (const PictureRect& area : areas) SaveArea(area);
+}
+
 void CLevelRenderer::SaveArea(PictureRect rect) {
-    rect = {std::max(rect.left, 0), std::max(rect.top, 0), std::min(rect.right, canvas_.Width()),
-            std::min(rect.bottom, canvas_.Height())};
+    rect = ClippedTo(rect, canvas_);
     if (rect.Empty()) return;
     savedAreas_.push_back({rect, savedPixels_.size()});
     for (std::int32_t y = rect.top; y < rect.bottom; ++y) {
@@ -203,15 +224,18 @@ void CLevelRenderer::RestoreBackground() {
 
 void CLevelRenderer::Compose() {
     RestoreBackground();
-    for (const MarkerDraw& marker : overlay_) {
-        SaveArea(MarkerArea(sheets_, marker.spot, marker.dot));
-        DrawMarker(canvas_, sheets_, marker.spot, marker.selected, marker.dot);
-    }
+    std::vector<PictureRect> areas;
+    for (const MarkerDraw& marker : overlay_) areas.push_back(MarkerArea(sheets_, marker.spot, marker.dot));
     // (-1, -1) stands for no click point; a marker there would still show its lower right quarter.
-    if (clickPoint_.x == -1 && clickPoint_.y == -1) return;
+    const bool clickMarker = clickPoint_.x != -1 || clickPoint_.y != -1;
     const std::int32_t half = kClickMarkerDiameter / 2;
-    SaveArea({clickPoint_.x - half, clickPoint_.y - half, clickPoint_.x + half, clickPoint_.y + half});
-    canvas_.FillCircle(clickPoint_, kClickMarkerDiameter, kClickMarkerColour, 0);
+    if (clickMarker)
+        areas.push_back(
+            {clickPoint_.x - half, clickPoint_.y - half, clickPoint_.x + half, clickPoint_.y + half});
+    SaveAreas(areas);
+    for (const MarkerDraw& marker : overlay_)
+        DrawMarker(canvas_, sheets_, marker.spot, marker.selected, marker.dot);
+    if (clickMarker) canvas_.FillCircle(clickPoint_, kClickMarkerDiameter, kClickMarkerColour, 0);
 }
 
 } // namespace tikaroo

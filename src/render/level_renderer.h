@@ -4,15 +4,28 @@
 #include "object_markers.h"
 #include "picture_buffer.h"
 #include "room_background.h"
+#include "room_geometry.h"
 #include "screen_band_masks.h"
 
 #include <array>
 #include <cstddef>
+#include <span>
 #include <vector>
 
 namespace tikaroo {
 
 class CGameImage;
+
+// The canvas is this much taller than the largest background step of its rooms.
+inline constexpr std::int32_t kCanvasBaseHeight = 992;
+// The steepest background type of the game steps every other strip of a room by one 8-pixel unit.
+inline constexpr std::int32_t kSteepestRoomStep = kRoomWidth / 2;
+// The tallest canvas drawn: all 64 rooms of a level stepping the steepest way in one direction. A
+// damaged step table can ask for a canvas of gigabytes; such a level is drawn cut at this height.
+inline constexpr std::int32_t kMaxCanvasHeight =
+    static_cast<std::int32_t>(kRoomsPerLevelSet) * kSteepestRoomStep + kCanvasBaseHeight;
+inline constexpr const char* kDrawnCutText =
+    "The layout of this level reaches beyond the canvas; it is drawn cut";
 
 // Draws the shown level for the main canvas: the level picture assembled from the block cache, and
 // the canvas picture made of two layers: the background (gradient, rooms, darkened screen bands, floor
@@ -47,6 +60,8 @@ public:
     void SetClickPoint(PicturePoint point) { clickPoint_ = point; }
 
     std::size_t RoomCountShown(const GameTables& tables) const;
+    // Whether the last background drawn was cut at kMaxCanvasHeight.
+    bool DrawnCut() const { return drawnCut_; }
 
     const PictureBuffer& Canvas() const { return canvas_; }
     const PictureBuffer& LevelPicture() const { return levelPicture_; }
@@ -74,6 +89,7 @@ private:
                         const std::vector<RoomPlace>& places, std::int32_t width, std::int32_t height);
     void ListRoomMarkers(GameTables& tables, const LevelSet& levelSet, const RoomPlace& place,
                          std::int32_t objectsX);
+    void SaveAreas(std::span<const PictureRect> areas);
     void SaveArea(PictureRect rect);
     void RestoreBackground();
 
@@ -84,6 +100,7 @@ private:
     PictureBuffer canvas_;
     std::vector<std::uint32_t> gradient_;
     PicturePoint clickPoint_{-1, -1};
+    bool drawnCut_ = false;
 
     // The overlay: its markers in drawing order.
     std::vector<MarkerDraw> overlay_;

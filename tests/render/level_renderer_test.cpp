@@ -180,7 +180,8 @@ PictureBuffer ReferenceCanvas(const GameTables& tables, const PictureBuffer& lev
     std::int32_t lowest = 0;
     for (const auto& offset : layout.pictureOffset) lowest = std::max(lowest, offset[1]);
     const std::int32_t y0 = layout.pictureOffset[0][1];
-    PictureBuffer background(static_cast<std::int32_t>(shown.count) * 128, lowest + 992);
+    PictureBuffer background(static_cast<std::int32_t>(shown.count) * 128,
+                             std::min(lowest + 992, kMaxCanvasHeight));
     background.FillVerticalGradient(0x202020, 0x505050);
     PictureBuffer overlay(background.Width(), background.Height());
     overlay.Fill(kKeyColour);
@@ -282,6 +283,35 @@ TEST_F(Rendering, CanvasEqualsThePlainLayerComposition) {
     renderer.SelectLevel(busy.image, busy.tables);
     EXPECT_TRUE(SamePictures(renderer.Canvas(),
                              ReferenceCanvas(busy.tables, renderer.LevelPicture(), sheets, {-1, -1})));
+}
+
+// Steps of a damaged table and many markers on one spot: the canvas stops at its limit and says
+// so, and an overlay redraw still puts back what the markers covered.
+TEST_F(Rendering, SteepLevelIsDrawnCutAtTheHeightLimit) {
+    test::RenderScene steep(64);
+    steep.tables.geometry.bgStepTable.fill(0x7F);
+    for (std::size_t r = 0; r < 64; ++r)
+        steep.Set().rooms[r].background = static_cast<std::uint8_t>(1 + r % 7);
+    ObjectEntry entry;
+    entry.id = 5;
+    entry.x = 300;
+    steep.ShownLevel().objectLists[0].assign(200, entry);
+    const MarkerSheets sheets = MarkerSheetsOf(&normal, &selected);
+
+    renderer.SelectLevel(steep.image, steep.tables);
+    EXPECT_TRUE(renderer.DrawnCut());
+    EXPECT_EQ(renderer.Canvas().Height(), kMaxCanvasHeight);
+    EXPECT_TRUE(SamePictures(renderer.Canvas(),
+                             ReferenceCanvas(steep.tables, renderer.LevelPicture(), sheets, {-1, -1})));
+
+    steep.ShownLevel().objectLists[0].resize(1);
+    steep.ShownLevel().objectLists[0][0].x = 700;
+    renderer.Redraw(steep.tables, false, true);
+    EXPECT_TRUE(SamePictures(renderer.Canvas(),
+                             ReferenceCanvas(steep.tables, renderer.LevelPicture(), sheets, {-1, -1})));
+
+    renderer.SelectLevel(scene.image, scene.tables);
+    EXPECT_FALSE(renderer.DrawnCut());
 }
 
 TEST(LevelPicture, BossRoomsComeFromTheBossRow) {

@@ -124,6 +124,12 @@ TEST(BlockCache, HoldsEveryBlockPerZone) {
     EXPECT_EQ(CachedBlock(1, 1, true), (PictureRect{8192 + 32, 32, 8192 + 64, 64}));
     // The banks stay on the level's set.
     EXPECT_EQ(scene.image.chrSlots[0], 8);
+
+    // Zones from rooms past the last a level set has are never drawn from, and not cached.
+    PaletteZone beyond = scene.zones[1];
+    beyond.startRoom = 64;
+    scene.zones.resize(256, beyond);
+    EXPECT_EQ(BuildBlockCache(scene.image, scene.tables, scene.levelSet, 0, scene.zones).Width(), 2 * 8192);
 }
 
 TEST(BlockCache, BossRowForRoundFourAndTheHiddenSlot) {
