@@ -1,10 +1,12 @@
 #pragma once
 
+#include "rom/game_image.h"
 #include "rom/tile.h"
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace tikaroo {
@@ -37,5 +39,14 @@ struct EditGraphicSet {
 };
 
 using EditGraphicSets = std::vector<EditGraphicSet>;
+
+// The CHR banks of graphic set k show CHR tile 512k + t as PPU tile t. Empty when the CHR data ends
+// before them.
+template <typename T>
+std::span<T> SetTiles(std::span<T> allTiles, std::size_t id) {
+    const std::size_t first = id * kPpuTileCount;
+    if (allTiles.size() < first + kPpuTileCount) return {};
+    return allTiles.subspan(first, kPpuTileCount);
+}
 
 } // namespace tikaroo

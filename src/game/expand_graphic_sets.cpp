@@ -41,12 +41,8 @@ std::optional<EditGraphicSets> CGameRom::ExpandGraphicSets() const {
     EditGraphicSets sets(kGraphicSetCount);
     for (std::size_t id = 0; id < sets.size(); ++id) {
         EditGraphicSet& edit = sets[id];
-        // The CHR banks of set k show CHR tile 512k + t as PPU tile t.
-        const std::size_t firstTile = id * kPpuTileCount;
-        if (allTiles.size() >= firstTile + kPpuTileCount) {
-            const auto first = allTiles.begin() + static_cast<std::ptrdiff_t>(firstTile);
-            edit.tiles.assign(first, first + kPpuTileCount);
-        }
+        const std::span<const Tile> tiles = SetTiles<const Tile>(allTiles, id);
+        edit.tiles.assign(tiles.begin(), tiles.end());
         const auto found = graphicSets.find(static_cast<std::uint8_t>(id));
         if (found == graphicSets.end()) continue;
         const GraphicSet& set = found->second;

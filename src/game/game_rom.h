@@ -22,6 +22,11 @@ public:
 
     // The seven graphic sets (ids 0-6) in their editable form; nothing while a bonus level is shown.
     std::optional<EditGraphicSets> ExpandGraphicSets() const;
+    // Stores seven edited sets back: their tiles into the CHR, their grids and blocks as shared tables
+    // (equal rooms, columns, lines and blocks kept once), and renumbers the level rooms that named a
+    // merged or removed room. False, changing nothing, unless seven sets of at most 64 rooms are given
+    // and a main level is shown.
+    bool ApplyGraphicSets(const EditGraphicSets& sets);
 };
 
 } // namespace tikaroo

@@ -50,8 +50,10 @@ void WriteGraphicSet(TableWriter& descriptor, TableWriter& data, const GraphicSe
     std::uint8_t lastLineGeom = 0;
     for (const SetRoom& room : set.rooms) {
         for (std::size_t i = 0; i < room.size(); ++i) {
+            // A room names at most 64 LineGeom entries; masking a larger index would show another column.
+            if (room[i] >= 1U << kSetRoomFieldBits[i]) throw RomError(errors::kLineGeomOverflow);
             roomBits.Put(room[i], kSetRoomFieldBits[i]);
-            lastLineGeom = std::max<std::uint8_t>(lastLineGeom, room[i] & ((1U << kSetRoomFieldBits[i]) - 1));
+            lastLineGeom = std::max(lastLineGeom, room[i]);
         }
     }
     data.Block(packedRooms);

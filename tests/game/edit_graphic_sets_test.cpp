@@ -1,6 +1,13 @@
 #include "game/game_rom.h"
 
+#include "sample_game.h"
+#include "support/model_compare.h"
+#include "support/temp_dir.h"
+
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
 
 namespace tikaroo {
 namespace {
@@ -51,6 +58,114 @@ TEST(ExpandGraphicSets, RefusesWhileABonusLevelIsShown) {
     rom.graphicSets[0] = TwoRoomSet();
     rom.view.bonusMode = true;
     EXPECT_FALSE(rom.ExpandGraphicSets().has_value());
+}
+
+CGameRom OpenSample() {
+    const test::TempDir dir;
+    CGameRom rom;
+    rom.LoadRom(dir.Write("sample.nes", sample::MakeSampleGame().file));
+    return rom;
+}
+
+// What a room shows: the blocks of its cells, a block number beyond the list showing a zero block.
+using RoomContent = std::array<EditBlock, kRoomColumns * kRoomRows>;
+
+RoomContent ContentOf(const EditGraphicSet& set, std::size_t room) {
+    RoomContent content{};
+    const RoomGrid& grid = set.rooms.at(std::min(room, set.rooms.size() - 1));
+    for (std::size_t cell = 0; cell < grid.size(); ++cell)
+        if (grid[cell] < set.blocks.size()) content[cell] = set.blocks[grid[cell]];
+    return content;
+}
+
+std::vector<RoomContent> ContentsOf(const EditGraphicSet& set, const std::vector<std::uint8_t>& setRooms) {
+    std::vector<RoomContent> contents;
+    for (const std::uint8_t room : setRooms) contents.push_back(ContentOf(set, room));
+    return contents;
+}
+
+// The set rooms of every level room of the level sets that play graphic set `id`.
+std::vector<std::uint8_t> SetRoomsOf(const CGameRom& rom, std::uint8_t id) {
+    std::vector<std::uint8_t> setRooms;
+    for (const auto& [levelSetId, levelSet] : rom.levelSets)
+        if (levelSet.GraphicSetId() == id)
+            for (const LevelRoom& room : levelSet.rooms) setRooms.push_back(room.setRoom);
+    return setRooms;
+}
+
+TEST(ApplyGraphicSets, LevelRoomsKeepShowingWhatTheEditedRoomsShow) {
+    struct Case {
+        const char* name;
+        std::function<void(EditGraphicSet&)> edit;
+        int roomChange;
+        int blockChange;
+    };
+    const CGameRom sample = OpenSample();
+    const EditGraphicSet original = sample.ExpandGraphicSets()->at(0);
+    const std::size_t blockCount = original.blocks.size();
+    const std::vector<Case> cases = {
+        {"unchanged", [](EditGraphicSet&) {}, 0, 0},
+        {"room 4 made equal to room 2", [](EditGraphicSet& set) { set.rooms[3] = set.rooms[1]; }, -1, 0},
+        {"last room deleted", [](EditGraphicSet& set) { set.rooms.pop_back(); }, -1, 0},
+        {"two blocks that no room uses",
+         [](EditGraphicSet& set) { set.blocks.resize(set.blocks.size() + 2, EditBlock{9}); }, 0, 0},
+        {"a cell names block count + 2",
+         [blockCount](EditGraphicSet& set) { set.rooms[0][5] = static_cast<std::uint8_t>(blockCount + 2); },
+         0, 0},
+        {"block 3 made equal to block 2", [](EditGraphicSet& set) { set.blocks[2] = set.blocks[1]; }, 0, -1},
+    };
+    const std::vector<std::uint8_t> setRooms = SetRoomsOf(sample, 0);
+    ASSERT_NE(std::ranges::find(setRooms, original.rooms.size() - 1), setRooms.end())
+        << "a level shows the last room";
+    ASSERT_EQ(original.blocks[0], EditBlock{}) << "the padding merges with the zero block 0";
+
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CGameRom rom = sample;
+        EditGraphicSets sets = *rom.ExpandGraphicSets();
+        c.edit(sets[0]);
+        const std::vector<RoomContent> expected = ContentsOf(sets[0], setRooms);
+        ASSERT_TRUE(rom.ApplyGraphicSets(sets));
+
+        const EditGraphicSet applied = rom.ExpandGraphicSets()->at(0);
+        EXPECT_EQ(applied.rooms.size(), original.rooms.size() + c.roomChange);
+        EXPECT_EQ(applied.blocks.size(), blockCount + c.blockChange);
+        EXPECT_EQ(ContentsOf(applied, SetRoomsOf(rom, 0)), expected);
+        if (c.roomChange == 0 && c.blockChange == 0) test::ExpectSameStoredModel(rom, sample);
+    }
+}
+
+TEST(ApplyGraphicSets, StoresTheTilesOfEachSet) {
+    CGameRom rom = OpenSample();
+    EditGraphicSets sets = *rom.ExpandGraphicSets();
+    sets[4].tiles[300].fill(2);
+    ASSERT_TRUE(rom.ApplyGraphicSets(sets));
+    EXPECT_EQ(rom.allTiles[4 * 512 + 300], sets[4].tiles[300]);
+    EXPECT_EQ(rom.ExpandGraphicSets()->at(4).tiles, sets[4].tiles);
+}
+
+TEST(ApplyGraphicSets, RefusesWithoutChangingAnything) {
+    const CGameRom sample = OpenSample();
+    const EditGraphicSets edited = [&] {
+        EditGraphicSets sets = *sample.ExpandGraphicSets();
+        sets[0].rooms[0][0] = 3;
+        sets[0].tiles[0].fill(1);
+        return sets;
+    }();
+    const std::vector<std::pair<const char*, std::function<void(CGameRom&, EditGraphicSets&)>>> cases = {
+        {"bonus level shown", [](CGameRom& rom, EditGraphicSets&) { rom.view.bonusMode = true; }},
+        {"six sets", [](CGameRom&, EditGraphicSets& sets) { sets.pop_back(); }},
+        {"65 rooms", [](CGameRom&, EditGraphicSets& sets) { sets[1].rooms.resize(65); }},
+    };
+    for (const auto& [name, spoil] : cases) {
+        SCOPED_TRACE(name);
+        CGameRom rom = sample;
+        EditGraphicSets sets = edited;
+        spoil(rom, sets);
+        EXPECT_FALSE(rom.ApplyGraphicSets(sets));
+        test::ExpectSameStoredModel(rom, sample);
+        EXPECT_EQ(rom.allTiles, sample.allTiles);
+    }
 }
 
 } // namespace

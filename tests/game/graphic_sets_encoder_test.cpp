@@ -79,6 +79,11 @@ TEST_F(GraphicSetsEncoderTest, EachShortTableRaisesItsOverflow) {
     Set0().rooms = {SetRoom{0, 0, 1, 0}};
     EXPECT_EQ(EncodeFailure(), "LineGeom overflow");
 
+    tables = valid; // a room can name only 64 entries, however many there are
+    Set0().lineGeom.assign(65, 0x0000);
+    Set0().rooms = {SetRoom{0, 64, 0, 0}};
+    EXPECT_EQ(EncodeFailure(), "LineGeom overflow");
+
     tables = valid;
     Set0().lineGeom = {0x0001};
     EXPECT_EQ(EncodeFailure(), "TopLines overflow");
