@@ -1,5 +1,6 @@
 // The project's sample game through the whole save: open, save, reopen, save again.
 #include "game/game_rom.h"
+#include "game/graphics_lost_on_reopen.h"
 #include "rom/rom_error.h"
 #include "sample_game.h"
 #include "support/model_compare.h"
@@ -60,6 +61,33 @@ TEST(SampleSave, WriteErrorKeepsTheFileOnDiskAndTheNameUnchanged) {
     }
     EXPECT_EQ(rom.FileName(), path);
     EXPECT_EQ(test::TempDir::Read(path), file);
+}
+
+TEST(SampleSave, RoomsAndSetsThatNoLevelUsesAreNamedAfterTheSave) {
+    const test::TempDir dir;
+    CGameRom rom;
+    rom.LoadRom(dir.Write("sample.nes", sample::MakeSampleGame().file));
+    EXPECT_TRUE(GraphicsLostOnReopen(rom).empty());
+
+    EditGraphicSets sets = *rom.ExpandGraphicSets();
+    const std::size_t roomCount = sets[1].rooms.size();
+    sets[1].rooms.push_back(RoomGrid{1});
+    sets[1].rooms.push_back(RoomGrid{2});
+    sets[4].rooms = {RoomGrid{}};
+    sets[4].blocks = {EditBlock{}};
+    ASSERT_TRUE(rom.ApplyGraphicSets(sets));
+    rom.SaveRom(dir.Path("saved.nes"));
+    EXPECT_EQ(
+        GraphicsLostOnReopen(rom),
+        (std::vector<std::string>{"Graphic set #2: rooms #15-#16 are saved, but no level uses them; they "
+                                  "will be gone when the ROM is opened again.",
+                                  "Graphic set #5: no level set uses it; its tiles are saved, its rooms "
+                                  "and blocks are not."}));
+
+    CGameRom reopened;
+    reopened.LoadRom(dir.Path("saved.nes"));
+    EXPECT_EQ(reopened.graphicSets.at(1).rooms.size(), roomCount);
+    EXPECT_TRUE(reopened.graphicSets.at(4).rooms.empty());
 }
 
 } // namespace
