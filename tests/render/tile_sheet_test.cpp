@@ -1,0 +1,76 @@
+#include "render/nes_colors.h"
+#include "render/tile_sheet.h"
+
+#include <gtest/gtest.h>
+
+namespace tikaroo {
+namespace {
+
+// 512 tiles in which every sheet half uses all four pixel values.
+std::vector<Tile> PatternedTiles() {
+    std::vector<Tile> tiles(512);
+    for (std::size_t t = 0; t < tiles.size(); ++t)
+        for (std::size_t i = 0; i < 64; ++i)
+            tiles[t][i] = static_cast<std::uint8_t>((t * 7 + i * 3 + i / 8) % 4);
+    return tiles;
+}
+
+TEST(TileSheet, ExportThenImportRestoresTheTilesUnderTheRightAssignment) {
+    struct Case {
+        const char* name;
+        SubPalette subPalette;
+        SheetAssignment assignment;
+    };
+    const std::vector<Case> cases = {
+        {"colours ascend, proposed assignment", {0x0F, 0x00, 0x10, 0x30}, kProposedAssignment},
+        {"colours descend, reversed by hand", {0x30, 0x10, 0x00, 0x0F}, {{{3, 2, 1, 0}, {3, 2, 1, 0}}}},
+    };
+    const std::vector<Tile> tiles = PatternedTiles();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const PictureBuffer sheet = DrawTileSheet(tiles, c.subPalette);
+        ASSERT_EQ(sheet.Width(), 256);
+        // Tile 256 + 17 starts in the right half at column 1, row 1.
+        EXPECT_EQ(sheet.Pixel(128 + 8, 8), NesColour(c.subPalette[tiles[256 + 17][0]]));
+        const std::optional<SheetColours> colours = SheetColoursOf(sheet);
+        ASSERT_TRUE(colours.has_value());
+        EXPECT_EQ(TilesFromSheet(sheet, *colours, c.assignment), tiles);
+    }
+    const PictureBuffer descending = DrawTileSheet(tiles, cases[1].subPalette);
+    EXPECT_NE(TilesFromSheet(descending, *SheetColoursOf(descending), kProposedAssignment), tiles);
+}
+
+TEST(TileSheet, SharedAndUnnamedColours) {
+    PictureBuffer sheet(256, 128);
+    for (std::int32_t x = 0; x < 4; ++x)
+        sheet.FillRect({x, 0, x + 1, 128}, 0x101010U * static_cast<std::uint32_t>(x));
+    sheet.FillRect({128, 0, 256, 128}, 0xFF0000);
+    sheet.FillRect({129, 0, 132, 1}, 0x00FF00);
+    sheet.FillRect({130, 0, 132, 1}, 0x0000FF);
+    sheet.FillRect({131, 0, 132, 1}, 0xFFFFFF);
+    const std::optional<SheetColours> colours = SheetColoursOf(sheet);
+    ASSERT_TRUE(colours.has_value());
+    // Left: values 0 and 1 both name source 0 (value 1 wins), source 1 is named by none (becomes 0).
+    const std::vector<Tile> tiles = TilesFromSheet(sheet, *colours, {{{0, 0, 2, 3}, {0, 1, 2, 3}}});
+    EXPECT_EQ((std::array{tiles[0][0], tiles[0][1], tiles[0][2], tiles[0][3]}),
+              (std::array<std::uint8_t, 4>{1, 0, 2, 3}));
+}
+
+TEST(TileSheet, RefusesPicturesOfAnotherSizeOrColourCount) {
+    const PictureBuffer good = DrawTileSheet(PatternedTiles(), {0x0F, 0x00, 0x10, 0x30});
+    PictureBuffer fiveLeft = good;
+    fiveLeft.SetPixel(5, 5, 0x123456);
+    PictureBuffer twoRight = good;
+    twoRight.FillRect({128, 0, 256, 128}, 0);
+    twoRight.FillRect({128, 0, 130, 1}, 0x00FF00);
+    PictureBuffer taller(256, 129);
+    taller.CopyFrom(good, good.Bounds(), 0, 0);
+    const std::vector<std::pair<const char*, const PictureBuffer*>> cases = {
+        {"five colours on the left", &fiveLeft},
+        {"two colours on the right", &twoRight},
+        {"256x129", &taller}};
+    for (const auto& [name, picture] : cases) EXPECT_FALSE(SheetColoursOf(*picture).has_value()) << name;
+}
+
+} // namespace
+} // namespace tikaroo
