@@ -4,8 +4,10 @@
 #include "game/model.h"
 #include "rom/game_image.h"
 
+#include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tikaroo {
 
@@ -27,6 +29,22 @@ public:
     // merged or removed room. False, changing nothing, unless seven sets of at most 64 rooms are given
     // and a main level is shown.
     bool ApplyGraphicSets(const EditGraphicSets& sets);
+
+    // Colours (palette_edits.cpp). Each refuses (false or nothing, the model unchanged) while no ROM is
+    // loaded or a bonus level is shown.
+    using OtherPaletteList = std::array<PaletteSet, sizeof(OtherPalettes) / sizeof(PaletteSet)>;
+    // Refused unless there are as many sets as the model holds.
+    bool SetPaletteSets(const std::vector<PaletteSet>& sets);
+    std::optional<OtherPaletteList> GetOtherPalettes() const;
+    bool SetOtherPalettes(const OtherPaletteList& palettes);
+    // The updaters by id: the updater of id i at position i.
+    std::optional<std::vector<PaletteUpdater>> PaletteUpdaterList() const;
+    // The updaters become the list's entries with id = position; a main level slot naming an id that no
+    // longer exists gets kNoPaletteUpdater. Refused when an id would reach kNoPaletteUpdater.
+    bool SetPaletteUpdaters(const std::vector<PaletteUpdater>& updaters);
+
+private:
+    bool MainLevelShown() const;
 };
 
 } // namespace tikaroo
