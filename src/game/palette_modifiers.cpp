@@ -6,12 +6,10 @@ namespace tikaroo {
 
 namespace {
 
-constexpr std::size_t kRowSize = kPaletteColours / kSubPalettes;
-
 void SetRow(PaletteGrid& grid, const PaletteAttribute& entry) {
-    grid[kRowSize * entry[0]] = kBackgroundColour;
+    grid[kSubPaletteSize * entry[0]] = kBackgroundColour;
     std::copy(entry.begin() + 1, entry.end(),
-              grid.begin() + static_cast<std::ptrdiff_t>(kRowSize * entry[0] + 1));
+              grid.begin() + static_cast<std::ptrdiff_t>(kSubPaletteSize * entry[0] + 1));
 }
 
 } // namespace
@@ -25,7 +23,7 @@ PaletteGrid ModifierGrid(const PaletteModifier& modifier) {
 }
 
 bool GridRowSet(const PaletteGrid& grid, std::size_t row) {
-    return grid[kRowSize * row] < kUnsetColour;
+    return grid[kSubPaletteSize * row] < kUnsetColour;
 }
 
 PaletteModifier GridModifier(std::uint8_t key, const PaletteGrid& grid) {
@@ -33,7 +31,7 @@ PaletteModifier GridModifier(std::uint8_t key, const PaletteGrid& grid) {
     modifier.key = key;
     for (std::size_t row = 0; row < kSubPalettes; ++row) {
         if (!GridRowSet(grid, row)) continue;
-        const auto* colours = &grid[kRowSize * row];
+        const auto* colours = &grid[kSubPaletteSize * row];
         modifier.entries.push_back({static_cast<std::uint8_t>(row), colours[1], colours[2], colours[3]});
     }
     modifier.count = static_cast<std::uint8_t>(modifier.entries.size());

@@ -11,6 +11,7 @@ namespace tikaroo {
 
 inline constexpr std::size_t kSubPalettes = 4;
 inline constexpr std::size_t kPaletteColours = 16;
+inline constexpr std::size_t kSubPaletteSize = kPaletteColours / kSubPalettes;
 inline constexpr std::uint8_t kBackgroundColour = 0x0F;
 inline constexpr std::uint8_t kNesColourCount = 64;
 // A grid colour no modifier sets: 0x40 and above is outside the NES colours.

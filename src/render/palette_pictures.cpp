@@ -20,7 +20,6 @@ constexpr std::int32_t kPaletteCaptionY = 150;
 constexpr std::int32_t kColourCaptionY = 142;
 constexpr std::int32_t kSquare = 8; // one colour of a room's effect
 constexpr std::int32_t kSquareInset = 2;
-constexpr std::size_t kRowSize = kPaletteColours / kSubPalettes;
 
 PictureBuffer DialogPicture(std::int32_t width, std::int32_t height) {
     PictureBuffer picture(width, height);
@@ -54,9 +53,9 @@ PictureBuffer PaletteGridPicture(const PaletteGrid& colours, PaletteGridStyle st
     const bool modifier = style == PaletteGridStyle::Modifier;
     for (std::size_t entry = 0; entry < colours.size(); ++entry) {
         const PictureRect box = kPaletteGrid.Box(static_cast<std::int32_t>(entry));
-        if (modifier && !GridRowSet(colours, entry / kRowSize))
+        if (modifier && !GridRowSet(colours, entry / kSubPaletteSize))
             DrawCentredText(picture, box, "X");
-        else if (entry % kRowSize == 0)
+        else if (entry % kSubPaletteSize == 0)
             DrawCentredText(picture, box, "BG");
         else
             DrawColourBox(picture, box, colours[entry], modifier ? kModifierFrame : kPaletteFrame);
@@ -67,13 +66,14 @@ PictureBuffer PaletteGridPicture(const PaletteGrid& colours, PaletteGridStyle st
 
 std::string PaletteCaption(std::size_t palette, std::size_t entry, std::uint8_t colour) {
     return Format("Palette: %d, Attr: %d,\r\nId: %d, Color: %02X", static_cast<int>(palette),
-                  static_cast<int>(entry / kRowSize), static_cast<int>(entry % kRowSize), colour);
+                  static_cast<int>(entry / kSubPaletteSize), static_cast<int>(entry % kSubPaletteSize),
+                  colour);
 }
 
 std::string ModifierCaption(const PaletteGrid& grid, std::size_t entry) {
-    if (!GridRowSet(grid, entry / kRowSize)) return "<NOT USED>";
-    return Format("Attr: %d,\r\nId: %d, Color: %02X", static_cast<int>(entry / kRowSize),
-                  static_cast<int>(entry % kRowSize), grid[entry]);
+    if (!GridRowSet(grid, entry / kSubPaletteSize)) return "<NOT USED>";
+    return Format("Attr: %d,\r\nId: %d, Color: %02X", static_cast<int>(entry / kSubPaletteSize),
+                  static_cast<int>(entry % kSubPaletteSize), grid[entry]);
 }
 
 PictureBuffer ColourChooserPicture(std::uint8_t selected) {
@@ -96,9 +96,9 @@ PictureBuffer UpdaterRoomsPicture(const RoomEffects& effects) {
             const std::uint8_t colour = effects[room].colours[entry];
             if (colour >= kNesColourCount) continue;
             const std::int32_t x =
-                box.left + kSquareInset + kSquare * static_cast<std::int32_t>(entry % kRowSize);
+                box.left + kSquareInset + kSquare * static_cast<std::int32_t>(entry % kSubPaletteSize);
             const std::int32_t y =
-                box.top + kSquareInset + kSquare * static_cast<std::int32_t>(entry / kRowSize);
+                box.top + kSquareInset + kSquare * static_cast<std::int32_t>(entry / kSubPaletteSize);
             picture.FillRect({x, y, x + kSquare, y + kSquare}, NesColour(colour));
         }
     }

@@ -1,0 +1,53 @@
+#pragma once
+
+// Helpers that drive the real dialogs as a user does.
+#include "dialogs/box_grid_canvas.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+
+namespace tikaroo::test {
+
+// Runs `act` on the next modal dialog of type T as soon as it is open.
+template <typename T, typename Act>
+void OnNextModal(Act act) {
+    QTimer::singleShot(0, [act] {
+        auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+        QVERIFY2(dialog != nullptr, "the expected dialog did not open");
+        act(dialog);
+    });
+}
+
+// Answers the next message box with `button` and keeps its text in `text`.
+inline void AnswerNextMessageBox(QMessageBox::StandardButton button, QString* text) {
+    OnNextModal<QMessageBox>([button, text](QMessageBox* box) {
+        *text = box->text();
+        box->button(button)->click();
+    });
+}
+
+inline QPushButton* Button(QWidget* dialog, const QString& text) {
+    for (QPushButton* button : dialog->findChildren<QPushButton*>())
+        if (button->text() == text) return button;
+    return nullptr;
+}
+
+inline CBoxGridCanvas* Canvas(QWidget* dialog) {
+    return dialog->findChild<CBoxGridCanvas*>();
+}
+
+// A left click on picture point (x, y) of the canvas.
+inline void ClickPicture(CBoxGridCanvas* canvas, int x, int y) {
+    const QPoint scroll(canvas->horizontalScrollBar()->value(), canvas->verticalScrollBar()->value());
+    QTest::mouseClick(canvas->viewport(), Qt::LeftButton, {}, QPoint(x, y) - scroll);
+}
+
+inline void Keys(QWidget* widget, std::initializer_list<Qt::Key> keys) {
+    for (const Qt::Key key : keys) QTest::keyClick(widget, key);
+}
+
+} // namespace tikaroo::test

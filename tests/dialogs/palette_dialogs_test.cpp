@@ -1,0 +1,200 @@
+// The palette dialogs driven with keys and the mouse.
+#include "dialog_driver.h"
+#include "dialogs/choose_color_dlg.h"
+#include "dialogs/choose_number_dlg.h"
+#include "dialogs/error_beep.h"
+#include "dialogs/pal_editor_dlg.h"
+#include "dialogs/pal_modifier_dlg.h"
+#include "dialogs/pal_upd_editor_dlg.h"
+#include "render/palette_pictures.h"
+
+#include <QComboBox>
+#include <QListWidget>
+
+using namespace tikaroo;
+using namespace tikaroo::test;
+
+namespace {
+
+// Sixteen palette sets whose colours differ from set to set.
+std::vector<PaletteSet> NumberedSets() {
+    std::vector<PaletteSet> sets(kPaletteSetCount);
+    for (std::size_t set = 0; set < sets.size(); ++set)
+        for (std::size_t entry = 0; entry < kPaletteColours; ++entry)
+            sets[set][entry] =
+                entry % 4 == 0 ? kBackgroundColour : static_cast<std::uint8_t>((set * 3 + entry) % 64);
+    return sets;
+}
+
+QPoint RoomPoint(int room) {
+    return {kUpdaterRoomGrid.left + kUpdaterRoomGrid.stepX * room + 5, 10};
+}
+
+// In an open modifier editor: sets colour 1 of sub-palette 1 by `steps` presses of plus, then OK.
+void SetSubPaletteOneAndConfirm(CPalModifierDlg* editor, int steps) {
+    CBoxGridCanvas* canvas = Canvas(editor);
+    canvas->Select(5);
+    for (int step = 0; step < steps; ++step) QTest::keyClick(canvas, Qt::Key_Plus);
+    QTest::keyClick(canvas, Qt::Key_Return);
+}
+
+} // namespace
+
+class PaletteDialogsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void ColourStepsWrapAndTheBackgroundOnlyBeeps() {
+        std::vector<PaletteSet> sets = NumberedSets();
+        sets[0][1] = 0x3F;
+        sets[0][2] = 0x00;
+        CPalEditorDlg dialog(sets, 0, CPalEditorDlg::Mode::PaletteSets);
+        dialog.show();
+        CBoxGridCanvas* canvas = Canvas(&dialog);
+        const int beeps = ErrorBeepCount();
+        Keys(canvas, {Qt::Key_Plus, Qt::Key_Insert, Qt::Key_A});
+        QTest::mouseClick(Button(&dialog, QStringLiteral("Select a color...")), Qt::LeftButton);
+        QCOMPARE(ErrorBeepCount(), beeps + 4);
+        QCOMPARE(dialog.Palettes()[0][0], kBackgroundColour);
+        Keys(canvas, {Qt::Key_Right, Qt::Key_Plus, Qt::Key_Right, Qt::Key_Minus});
+        QCOMPARE(dialog.Palettes()[0][1], 0x00);
+        QCOMPARE(dialog.Palettes()[0][2], 0x3F);
+        QTest::keyClick(canvas, Qt::Key_Return);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    }
+
+    void TheColourChooserPicksByMouseAndArrowsAndReturnsOnOk() {
+        CPalEditorDlg dialog(NumberedSets(), 2, CPalEditorDlg::Mode::Others);
+        dialog.show();
+        QVERIFY(Button(&dialog, QStringLiteral("->")) == nullptr);
+        CBoxGridCanvas* canvas = Canvas(&dialog);
+        ClickPicture(canvas, 7 + 33 * 3 + 4, 7 + 35 * 2 + 4);
+        QCOMPARE(canvas->Selected(), 11);
+        OnNextModal<CChooseColorDlg>([](CChooseColorDlg* chooser) {
+            QCOMPARE(chooser->Colour(), 17); // the colour handed in
+            ClickPicture(Canvas(chooser), 7 + 32 * 5 + 20, 7 + 5);
+            Keys(Canvas(chooser), {Qt::Key_Down, Qt::Key_Right, Qt::Key_Up, Qt::Key_Up, Qt::Key_Down});
+            QTest::keyClick(Canvas(chooser), Qt::Key_Return);
+        });
+        QTest::keyClick(canvas, Qt::Key_Insert);
+        QCOMPARE(dialog.Palettes()[2][11], 0x16);
+        OnNextModal<CChooseColorDlg>([](CChooseColorDlg* chooser) {
+            ClickPicture(Canvas(chooser), 7, 7);
+            QTest::keyClick(Canvas(chooser), Qt::Key_Escape);
+        });
+        QTest::mouseClick(Button(&dialog, QStringLiteral("Select a color...")), Qt::LeftButton);
+        QCOMPARE(dialog.Palettes()[2][11], 0x16);
+    }
+
+    void CtrlSpaceCopiesAColourAndSpacePastesIt() {
+        const std::vector<PaletteSet> sets = NumberedSets();
+        CPalEditorDlg dialog(sets, 0, CPalEditorDlg::Mode::PaletteSets);
+        dialog.show();
+        CBoxGridCanvas* canvas = Canvas(&dialog);
+        canvas->Select(1);
+        QTest::keyClick(canvas, Qt::Key_Space);
+        QCOMPARE(dialog.Palettes(), sets);
+        QTest::keyClick(canvas, Qt::Key_Space, Qt::ControlModifier);
+        dialog.findChild<QComboBox*>()->setCurrentIndex(5);
+        Keys(canvas, {Qt::Key_Down, Qt::Key_Right, Qt::Key_Space});
+        QCOMPARE(dialog.Palettes()[5][6], sets[0][1]);
+    }
+
+    void CopyingPaletteThreeToSevenNeedsAValidTarget() {
+        const std::vector<PaletteSet> sets = NumberedSets();
+        CPalEditorDlg dialog(sets, 3, CPalEditorDlg::Mode::PaletteSets);
+        dialog.show();
+        QString message;
+        OnNextModal<CChooseNumberDlg>([&message](CChooseNumberDlg* chooser) {
+            auto* list = chooser->findChild<QListWidget*>();
+            QCOMPARE(list->count(), 15);
+            QVERIFY(list->findItems(QStringLiteral("#4"), Qt::MatchExactly).isEmpty());
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                              list->visualItemRect(list->currentItem()).center());
+            AnswerNextMessageBox(QMessageBox::Ok, &message);
+            QTest::keyClick(list, Qt::Key_Return);
+            QVERIFY(chooser->isVisible());
+            list->setCurrentItem(list->findItems(QStringLiteral("#8"), Qt::MatchExactly).front());
+            QTest::keyClick(list, Qt::Key_Return);
+        });
+        QTest::mouseClick(Button(&dialog, QStringLiteral("->")), Qt::LeftButton);
+        QCOMPARE(message, QStringLiteral("Choose a valid value"));
+        std::vector<PaletteSet> expected = sets;
+        expected[7] = sets[3];
+        QCOMPARE(dialog.Palettes(), expected);
+    }
+
+    void AModifierWithEveryRowDeletedCannotBeConfirmed() {
+        PaletteModifier modifier{.key = 5, .count = 2, .entries = {{0, 1, 2, 3}, {2, 4, 5, 6}}};
+        CPalModifierDlg dialog(modifier);
+        dialog.show();
+        CBoxGridCanvas* canvas = Canvas(&dialog);
+        const int beeps = ErrorBeepCount();
+        Keys(canvas, {Qt::Key_Delete, Qt::Key_Down, Qt::Key_Down, Qt::Key_Right});
+        QTest::mouseClick(Button(&dialog, QStringLiteral("Delete attribute")), Qt::LeftButton);
+        QCOMPARE(ErrorBeepCount(), beeps);
+        QString message;
+        AnswerNextMessageBox(QMessageBox::Ok, &message);
+        QTest::keyClick(canvas, Qt::Key_Return);
+        QCOMPARE(message, QStringLiteral("Cant insert NULL modifier. Please specify at least one attribute"));
+        QVERIFY(dialog.isVisible());
+        // A colour stepped into an unset row sets the row.
+        Keys(canvas, {Qt::Key_Up, Qt::Key_Plus, Qt::Key_Return});
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.Modifier().key, 5);
+        QCOMPARE(dialog.Modifier().entries, (std::vector<PaletteAttribute>{{1, 0x00, 0x0F, 0x0F}}));
+    }
+
+    void ModifiersMadeInTheEditorColourTheirRoomsAndAPasteReplaces() {
+        CPalUpdEditorDlg dialog({PaletteUpdater{}}, kNoPaletteUpdater);
+        dialog.show();
+        CBoxGridCanvas* canvas = Canvas(&dialog);
+        ClickPicture(canvas, RoomPoint(3).x(), RoomPoint(3).y());
+        OnNextModal<CPalModifierDlg>([](CPalModifierDlg* editor) { SetSubPaletteOneAndConfirm(editor, 1); });
+        QTest::keyClick(canvas, Qt::Key_Insert);
+        for (int step = 0; step < 7; ++step) QTest::keyClick(canvas, Qt::Key_Right);
+        OnNextModal<CPalModifierDlg>([](CPalModifierDlg* editor) { SetSubPaletteOneAndConfirm(editor, 2); });
+        QTest::mouseClick(Button(&dialog, QStringLiteral("Modifier...")), Qt::LeftButton);
+        const RoomEffects effects = UpdaterRoomEffects(dialog.Updaters()[0]);
+        QCOMPARE(effects[2].colours[5], kUnsetColour);
+        QCOMPARE(effects[9].colours[5], 0x00);
+        QCOMPARE(effects[10].colours[5], 0x01);
+        QCOMPARE(effects[63].colours[5], 0x01);
+
+        ClickPicture(canvas, RoomPoint(3).x(), RoomPoint(3).y());
+        QTest::keyClick(canvas, Qt::Key_Space, Qt::ControlModifier);
+        ClickPicture(canvas, RoomPoint(10).x(), RoomPoint(10).y());
+        QTest::keyClick(canvas, Qt::Key_Space);
+        QCOMPARE(dialog.Updaters()[0].modifiers.size(), std::size_t{2});
+        QCOMPARE(dialog.Updaters()[0].modifiers[1].key, 10);
+        QCOMPARE(dialog.Updaters()[0].modifiers[1].entries[0][1], 0x00);
+
+        QString question;
+        AnswerNextMessageBox(QMessageBox::Yes, &question);
+        QTest::keyClick(canvas, Qt::Key_Delete);
+        QCOMPARE(question, QStringLiteral("Do you want to delete this modifier?"));
+        QCOMPARE(dialog.Updaters()[0].modifiers.size(), std::size_t{1});
+    }
+
+    void TheFourteenthUpdaterIsAddedAndTheFifteenthRefused() {
+        CPalUpdEditorDlg dialog(std::vector<PaletteUpdater>(13), 20);
+        dialog.show();
+        QCOMPARE(dialog.findChild<QComboBox*>()->currentIndex(), 12);
+        QVERIFY(Button(&dialog, QStringLiteral("-")) == nullptr);
+        QPushButton* add = Button(&dialog, QStringLiteral("+"));
+        QString message;
+        AnswerNextMessageBox(QMessageBox::Ok, &message);
+        QTest::mouseClick(add, Qt::LeftButton);
+        QCOMPARE(message,
+                 QStringLiteral("Added new copy of current palette updater with id #14.\nRemember that an "
+                                "unused updaters will be delete when you save a ROM"));
+        AnswerNextMessageBox(QMessageBox::Ok, &message);
+        QTest::mouseClick(add, Qt::LeftButton);
+        QCOMPARE(message, QStringLiteral("Maximum count of updaters has been reached"));
+        QCOMPARE(dialog.Updaters().size(), kMaxPaletteUpdaters);
+        QCOMPARE(dialog.findChild<QComboBox*>()->count(), 14);
+    }
+};
+
+QTEST_MAIN(PaletteDialogsTest)
+#include "palette_dialogs_test.moc"
