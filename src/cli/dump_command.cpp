@@ -1,5 +1,5 @@
+#include "cli/json/model_json.h"
 #include "commands.h"
-#include "model_json.h"
 #include "open_game.h"
 
 #include <QJsonDocument>

@@ -30,6 +30,12 @@ public:
     // and a main level is shown.
     bool ApplyGraphicSets(const EditGraphicSets& sets);
 
+    // Takes every table a save writes from `tables`: levels, bonus levels, level sets, graphic sets,
+    // palette sets, updaters, other palettes, settings and bonus area. What only the image holds (object
+    // types, level geometry) stays; the fields derived from the tables are worked out again and the view
+    // goes back to the first level.
+    void ReplaceTables(GameTables tables);
+
     // Colours (palette_edits.cpp). Each refuses (false or nothing, the model unchanged) while no ROM is
     // loaded or a bonus level is shown.
     using OtherPaletteList = std::array<PaletteSet, sizeof(OtherPalettes) / sizeof(PaletteSet)>;

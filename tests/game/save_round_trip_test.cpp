@@ -1,10 +1,10 @@
 #include "game/rom_builder.h"
 #include "game/table_readers.h"
 
-#include "random_model.h"
 #include "support/expanded_image.h"
 #include "support/minimal_game.h"
 #include "support/model_compare.h"
+#include "support/random_model.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,7 @@
 #include "model_json.h"
 
+#include "model_fields.h"
+
 #include <QJsonArray>
 
 namespace tikaroo::cli {
@@ -20,25 +22,24 @@ QJsonArray NumberRows(const Rows& rows) {
     return array;
 }
 
-QJsonObject ObjectEntryJson(const ObjectEntry& entry) {
-    return {{"id", entry.id},
-            {"x", static_cast<qint64>(entry.x)},
-            {"param1", entry.param1},
-            {"param2", entry.param2}};
+template <typename Record, std::size_t N>
+QJsonObject FieldsJson(const Record& record, const std::array<NumberField<Record>, N>& fields) {
+    QJsonObject object;
+    for (const NumberField<Record>& field : fields)
+        object[field.name] = static_cast<qint64>(field.get(record));
+    return object;
 }
 
 QJsonObject LevelJson(const Level& level) {
     QJsonArray lists;
     for (const ObjectsList& list : level.objectLists) {
         QJsonArray entries;
-        for (const ObjectEntry& entry : list) entries.append(ObjectEntryJson(entry));
+        for (const ObjectEntry& entry : list) entries.append(FieldsJson(entry, kObjectEntryFields));
         lists.append(entries);
     }
-    return {{"levelSet", level.levelSet},
-            {"eggValues", level.eggValues},
-            {"paletteSet", level.paletteSet},
-            {"paletteUpdater", level.paletteUpdater},
-            {"objectLists", lists}};
+    QJsonObject json = FieldsJson(level, kLevelFields);
+    json["objectLists"] = lists;
+    return json;
 }
 
 QJsonArray LevelsJson(const std::vector<Level>& levels) {
@@ -47,18 +48,14 @@ QJsonArray LevelsJson(const std::vector<Level>& levels) {
     return array;
 }
 
-QJsonObject LevelRoomJson(const LevelRoom& room) {
-    return {{"setRoom", room.setRoom},       {"scroll", room.scroll},
-            {"background", room.background}, {"floorShift", room.floorShift},
-            {"slideFloor", room.slideFloor}, {"fruitsHeight", room.fruitsHeight},
-            {"floorGeom", room.floorGeom}};
-}
-
 QJsonObject LevelSetJson(const LevelSet& set) {
     QJsonArray rooms;
-    for (const LevelRoom& room : set.rooms) rooms.append(LevelRoomJson(room));
-    return {{"id", set.id},       {"attributes", set.attributes},  {"lastSetRoom", set.lastSetRoom},
-            {"music", set.music}, {"tops", NumberArray(set.tops)}, {"rooms", rooms}};
+    for (const LevelRoom& room : set.rooms) rooms.append(FieldsJson(room, kLevelRoomFields));
+    QJsonObject json = FieldsJson(set, kLevelSetFields);
+    json["lastSetRoom"] = set.lastSetRoom;
+    json["tops"] = NumberArray(set.tops);
+    json["rooms"] = rooms;
+    return json;
 }
 
 QJsonObject GraphicSetJson(const GraphicSet& set) {
@@ -80,24 +77,6 @@ QJsonObject PaletteUpdaterJson(std::uint8_t id, const PaletteUpdater& updater) {
     return {{"id", id}, {"modifiers", modifiers}};
 }
 
-QJsonObject GameSettingsJson(const GameSettings& settings) {
-    return {{"speed", settings.speed},
-            {"extraSpeed", settings.extraSpeed},
-            {"sbSpeed", settings.sbSpeed},
-            {"extraSbSpeed", settings.extraSbSpeed},
-            {"jump", settings.jump},
-            {"extraJump", settings.extraJump},
-            {"safeMode", static_cast<qint64>(settings.safeMode)},
-            {"holes", static_cast<qint64>(settings.holes)},
-            {"grabSkateboards", static_cast<qint64>(settings.grabSkateboards)},
-            {"beginArea", settings.beginArea},
-            {"beginRound", settings.beginRound},
-            {"beginFrom", settings.beginFrom},
-            {"weapon", settings.weapon},
-            {"dropsCount", settings.dropsCount},
-            {"lives", settings.lives}};
-}
-
 } // namespace
 
 QJsonObject ModelToJson(const GameTables& tables) {
@@ -109,7 +88,6 @@ QJsonObject ModelToJson(const GameTables& tables) {
     for (const auto& [id, updater] : tables.paletteUpdaters) updaters.append(PaletteUpdaterJson(id, updater));
     QJsonArray objectTypes;
     for (const ObjectType& type : tables.objectTypes) objectTypes.append(NumberArray(type.descriptor));
-    const BonusArea& bonus = tables.bonusArea;
     return {{"levels", LevelsJson(tables.levels)},
             {"bonusLevels", LevelsJson(tables.bonusLevels)},
             {"levelSets", levelSets},
@@ -118,9 +96,8 @@ QJsonObject ModelToJson(const GameTables& tables) {
             {"paletteUpdaters", updaters},
             {"otherPalettes", NumberArray(tables.otherPalettes)},
             {"objectTypes", objectTypes},
-            {"gameSettings", GameSettingsJson(tables.gameSettings)},
-            {"bonusArea",
-             QJsonObject{{"area", bonus.area}, {"beginFrom", bonus.beginFrom}, {"length", bonus.length}}}};
+            {"gameSettings", FieldsJson(tables.gameSettings, kGameSettingsFields)},
+            {"bonusArea", FieldsJson(tables.bonusArea, kBonusAreaFields)}};
 }
 
 } // namespace tikaroo::cli
