@@ -28,15 +28,17 @@ Bytes With(Bytes bytes, std::size_t at, std::initializer_list<std::uint8_t> valu
     return bytes;
 }
 
+struct KnownPatch {
+    const char* name;
+    Bytes original;
+    Bytes edited;
+    Bytes patch;
+};
+
 TEST(IpsPatch, SmallPairsGiveTheseRecords) {
     const Bytes zeros(20, 0);
     const Bytes endMarkArea(0x454F48, 0);
-    const struct {
-        const char* name;
-        Bytes original;
-        Bytes edited;
-        Bytes patch;
-    } cases[] = {
+    const KnownPatch cases[] = {
         {"unchanged", zeros, zeros, Text("PATCHEOF")},
         {"one byte", zeros, With(zeros, 2, {7}), Concat({Text("PATCH"), {0, 0, 2, 0, 1, 7}, Text("EOF")})},
         {"two changes close together are one record", zeros, With(zeros, 1, {5, 0, 0, 6}),
@@ -59,12 +61,7 @@ TEST(IpsPatch, SmallPairsGiveTheseRecords) {
 
 TEST(BpsPatch, SmallPairsGiveTheseActions) {
     const Bytes eight{1, 2, 3, 4, 5, 6, 7, 8};
-    const struct {
-        const char* name;
-        Bytes original;
-        Bytes edited;
-        Bytes patch;
-    } cases[] = {
+    const KnownPatch cases[] = {
         {"a source read", eight, eight,
          Concat({Text("BPS1"),
                  {0x88, 0x88, 0x80, 0x9C},
