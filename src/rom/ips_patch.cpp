@@ -9,7 +9,6 @@ namespace tikaroo {
 
 namespace {
 
-constexpr std::string_view kHeader = "PATCH";
 constexpr std::string_view kEndMark = "EOF";
 // The offset whose three bytes read as the end mark: no record may start there.
 constexpr std::size_t kEndMarkOffset = 0x454F46;
@@ -28,7 +27,7 @@ void PutBigEndian(Bytes& out, std::size_t value, std::size_t count) {
 class IpsWriter {
 public:
     explicit IpsWriter(std::span<const std::uint8_t> editedFile) : edited(editedFile) {
-        out.assign(kHeader.begin(), kHeader.end());
+        out.assign(kIpsMagic.begin(), kIpsMagic.end());
     }
 
     // Records that copy edited[begin, end).
@@ -131,8 +130,8 @@ Bytes MakeIpsPatch(std::span<const std::uint8_t> original, std::span<const std::
 }
 
 Bytes ApplyIpsPatch(std::span<const std::uint8_t> original, std::span<const std::uint8_t> patch) {
-    if (!StartsWith(patch, kHeader)) throw PatchError(patch_errors::kNotIps);
-    PatchReader reader(patch.subspan(kHeader.size()), patch_errors::kIpsCorrupt);
+    if (!StartsWith(patch, kIpsMagic)) throw PatchError(patch_errors::kNotIps);
+    PatchReader reader(patch.subspan(kIpsMagic.size()), patch_errors::kIpsCorrupt);
     Bytes target(original.begin(), original.end());
     for (;;) {
         const std::size_t offset = reader.BigEndian(kOffsetBytes);

@@ -2,6 +2,7 @@
 #include "rom/bps_patch.h"
 #include "rom/ips_patch.h"
 #include "rom/patch_error.h"
+#include "rom/patch_formats.h"
 
 #include <gtest/gtest.h>
 
@@ -135,14 +136,6 @@ Bytes Shuffled(const Bytes& original, std::mt19937& random) {
     return bytes;
 }
 
-struct PatchFormat {
-    const char* name;
-    std::function<Bytes(std::span<const std::uint8_t>, std::span<const std::uint8_t>)> make;
-    std::function<Bytes(std::span<const std::uint8_t>, std::span<const std::uint8_t>)> apply;
-};
-
-const PatchFormat kFormats[] = {{"IPS", MakeIpsPatch, ApplyIpsPatch}, {"BPS", MakeBpsPatch, ApplyBpsPatch}};
-
 TEST(Patches, EachFormatAppliedBackGivesTheEditedFile) {
     constexpr std::size_t kSampleSize = 16 + 8 * 0x4000 + 0x20000;
     const struct {
@@ -180,9 +173,12 @@ TEST(Patches, EachFormatAppliedBackGivesTheEditedFile) {
         const Bytes original = RomLikeFile(edit.size, random);
         Bytes edited = original;
         edit.edit(edited, random);
-        for (const PatchFormat& format : kFormats) {
-            SCOPED_TRACE(std::string(edit.name) + " " + format.name);
-            EXPECT_EQ(format.apply(original, format.make(original, edited)), edited);
+        for (const char* name : {"a.ips", "b.BPS"}) {
+            const PatchFormat& format = *PatchFormatForName(name);
+            SCOPED_TRACE(std::string(edit.name) + " " + std::string(format.name));
+            const Bytes patch = format.make(original, edited);
+            EXPECT_EQ(PatchFormatOf(patch), &format);
+            EXPECT_EQ(format.apply(original, patch), edited);
         }
     }
 }
