@@ -36,6 +36,7 @@ struct EditGraphicSet {
     std::vector<Tile> tiles;
 
     bool Present() const { return !rooms.empty() && !blocks.empty(); }
+    bool operator==(const EditGraphicSet&) const = default;
 };
 
 using EditGraphicSets = std::vector<EditGraphicSet>;

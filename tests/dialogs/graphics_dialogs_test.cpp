@@ -1,0 +1,366 @@
+// The graphics dialogs driven with keys and the mouse, on the sample game's graphic sets.
+#include "dialogs/block_editor_dlg.h"
+#include "dialogs/blocks_editor_dlg.h"
+#include "dialogs/graphic_set_editor_dlg.h"
+#include "dialogs/graphic_set_man_dlg.h"
+#include "dialogs/tile_import_dlg.h"
+#include "dialogs/tile_sheet_file.h"
+#include "editor/nes_canvas.h"
+#include "game/game_rom.h"
+#include "render/tile_drawing.h"
+#include "render/tile_sheet.h"
+#include "sample_game.h"
+#include "support/temp_dir.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <functional>
+
+using namespace tikaroo;
+
+namespace {
+
+// Runs `act` on the modal dialog of type T as soon as one is open.
+template <typename T>
+void WhenModalOpens(std::function<void(T*)> act) {
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, act] {
+        auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (dialog == nullptr) return;
+        timer->stop();
+        timer->deleteLater();
+        act(dialog);
+    });
+    timer->start(0);
+}
+
+void AnswerMessageBox(QMessageBox::StandardButton button, QString* text) {
+    WhenModalOpens<QMessageBox>([button, text](QMessageBox* box) {
+        *text = box->text();
+        box->button(button)->click();
+    });
+}
+
+void ChooseFile(const QString& path) {
+    WhenModalOpens<QFileDialog>([path](QFileDialog* dialog) {
+        dialog->selectFile(path);
+        static_cast<QDialog*>(dialog)->accept();
+    });
+}
+
+QPushButton* Button(QWidget* dialog, const QString& text) {
+    for (QPushButton* button : dialog->findChildren<QPushButton*>())
+        if (button->text() == text) return button;
+    return nullptr;
+}
+
+void Click(QWidget* dialog, const QString& text) {
+    QPushButton* button = Button(dialog, text);
+    QVERIFY2(button != nullptr, qPrintable(text));
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// The canvas that takes the keys: the one with the focus policy of a control.
+CNesCanvas* Canvas(QWidget* dialog) {
+    for (CNesCanvas* canvas : dialog->findChildren<CNesCanvas*>())
+        if (canvas->focusPolicy() != Qt::NoFocus) return canvas;
+    return nullptr;
+}
+
+void SelectRow(QTreeWidget* list, int row) {
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->topLevelItem(row)).center());
+}
+
+// 512 tiles in which every sheet half uses all four pixel values.
+std::vector<Tile> PatternedTiles() {
+    std::vector<Tile> tiles(512);
+    for (std::size_t t = 0; t < tiles.size(); ++t)
+        for (std::size_t i = 0; i < 64; ++i) tiles[t][i] = static_cast<std::uint8_t>((t * 5 + i + i / 8) % 4);
+    return tiles;
+}
+
+bool SamePixels(const PictureBuffer& a, const PictureBuffer& b) {
+    return a.Width() == b.Width() && a.Height() == b.Height() &&
+           std::equal(a.Data(), a.Data() + a.Width() * a.Height(), b.Data());
+}
+
+void ClickPicture(CNesCanvas* canvas, int x, int y) {
+    const QPoint scroll(canvas->horizontalScrollBar()->value(), canvas->verticalScrollBar()->value());
+    QTest::mouseClick(canvas->viewport(), Qt::LeftButton, {}, QPoint(x, y) - scroll);
+}
+
+void Keys(QWidget* widget, std::initializer_list<Qt::Key> keys, Qt::KeyboardModifiers modifiers = {}) {
+    for (const Qt::Key key : keys) QTest::keyClick(widget, key, modifiers);
+}
+
+} // namespace
+
+class GraphicsDialogsTest : public QObject {
+    Q_OBJECT
+    test::TempDir dir;
+    CGameRom sample;
+    EditGraphicSets sets;
+
+private slots:
+    void initTestCase() {
+        sample.LoadRom(dir.Write("sample.nes", sample::MakeSampleGame().file));
+        sets = *sample.ExpandGraphicSets();
+    }
+
+    void ImportFillsAnEmptyBankAndRefusesBadSheets() {
+        const SubPalette ascending = {0x0F, 0x00, 0x10, 0x30};
+        const PictureBuffer good = DrawTileSheet(PatternedTiles(), ascending);
+        PictureBuffer fiveColours = good;
+        fiveColours.SetPixel(3, 3, 0x123456);
+        PictureBuffer taller(256, 129);
+        taller.CopyFrom(good, good.Bounds(), 0, 0);
+        const QString goodPath = QString::fromStdString(dir.Path("good.png"));
+        const std::vector<std::pair<QString, QString>> refused = {
+            {QString::fromStdString(dir.Path("five.png")),
+             QStringLiteral("Image must be in size 256x128 and with 4 colors")},
+            {QString::fromStdString(dir.Path("taller.png")),
+             QStringLiteral("Image must be in size 256x128 and with 4 colors")},
+            {QString::fromStdString(dir.Write("broken.png", Bytes{0x89, 'P', 'N', 'G', 1, 2, 3})),
+             QStringLiteral("Invalid image file")},
+        };
+        QVERIFY(WritePngFile(good, goodPath) && WritePngFile(fiveColours, refused[0].first) &&
+                WritePngFile(taller, refused[1].first));
+
+        CGraphicSetManDlg dialog(sets, sample.paletteSets, 0);
+        dialog.show();
+        QString text;
+        for (const QString& button : {QStringLiteral("Import tiles..."), QStringLiteral("Export tiles...")}) {
+            AnswerMessageBox(QMessageBox::Ok, &text);
+            Click(&dialog, button);
+            QCOMPARE(text, QStringLiteral("Choose a bank to export"));
+        }
+        auto* list = dialog.findChild<QTreeWidget*>();
+        SelectRow(list, 4);
+        QCOMPARE(list->topLevelItem(4)->text(1), QStringLiteral("Empty"));
+        for (const auto& [path, message] : refused) {
+            ChooseFile(path);
+            AnswerMessageBox(QMessageBox::Ok, &text);
+            Click(&dialog, QStringLiteral("Import tiles..."));
+            QCOMPARE(text, message);
+        }
+        QCOMPARE(dialog.Sets(), sets);
+
+        // Value 1 of the left half is given to source colour 2: the left half's ones become zeros.
+        ChooseFile(goodPath);
+        WhenModalOpens<CTileImportDlg>([](CTileImportDlg* importer) {
+            QTest::mouseClick(Button(importer, QStringLiteral("#1")), Qt::LeftButton);
+            QTest::keyClick(importer, Qt::Key_Return);
+        });
+        Click(&dialog, QStringLiteral("Import tiles..."));
+        const EditGraphicSet& imported = dialog.Sets()[4];
+        QCOMPARE(list->topLevelItem(4)->text(1), QStringLiteral("Created, but not used"));
+        QCOMPARE(list->currentItem(), list->topLevelItem(4));
+        QCOMPARE(imported.rooms, std::vector<RoomGrid>{RoomGrid{}});
+        QCOMPARE(imported.blocks, std::vector<EditBlock>{EditBlock{}});
+        const std::vector<Tile> tiles = PatternedTiles();
+        QCOMPARE(std::vector<Tile>(imported.tiles.begin() + 256, imported.tiles.end()),
+                 std::vector<Tile>(tiles.begin() + 256, tiles.end()));
+        for (std::size_t t = 0; t < 256; ++t)
+            for (std::size_t i = 0; i < 64; ++i)
+                QCOMPARE(imported.tiles[t][i], tiles[t][i] == 1 ? 0 : tiles[t][i]);
+    }
+
+    void ExportWritesTheBankAsA32BitPng() {
+        CGraphicSetManDlg dialog(sets, sample.paletteSets, 2);
+        dialog.show();
+        SelectRow(dialog.findChild<QTreeWidget*>(), 1);
+        const QString path = QString::fromStdString(dir.Path("bank.png"));
+        ChooseFile(path);
+        Click(&dialog, QStringLiteral("Export tiles..."));
+        const Bytes file = test::TempDir::Read(dir.Path("bank.png"));
+        QVERIFY(file.size() > 26);
+        QCOMPARE(file[24], 8); // bits per channel
+        QCOMPARE(file[25], 6); // red, green, blue and alpha
+        QVERIFY(SamePixels(LoadTileSheet(path).picture,
+                           DrawTileSheet(sets[1].tiles, SubPaletteOf(sample.paletteSets[2], 0))));
+    }
+
+    void TheBlocksEditorKeepsBetweenOneAnd256Blocks() {
+        struct Case {
+            std::size_t blocks;
+            const char* button;
+            QString message; // empty: no message, the count changes
+        };
+        const std::vector<Case> cases = {
+            {256, "New block", QStringLiteral("Maximum blocks count has been reached")},
+            {255, "New block", QString()},
+            {1, "Delete last", QStringLiteral("Cant delete single block from the set")},
+        };
+        for (const Case& c : cases) {
+            EditGraphicSets edited = sets;
+            edited[0].blocks.resize(c.blocks, EditBlock{1});
+            CBlocksEditorDlg dialog({edited, sample.paletteSets}, 0);
+            dialog.show();
+            QString message;
+            if (!c.message.isEmpty()) AnswerMessageBox(QMessageBox::Ok, &message);
+            Click(&dialog, QString::fromLatin1(c.button));
+            QCOMPARE(message, c.message);
+            QCOMPARE(dialog.Sets()[0].blocks.size(), c.message.isEmpty() ? c.blocks + 1 : c.blocks);
+        }
+        // The new block 255 stands in row 15, column 15 and can be picked there.
+        EditGraphicSets full = sets;
+        full[0].blocks.resize(256, EditBlock{1});
+        CBlocksEditorDlg dialog({full, sample.paletteSets}, 0);
+        dialog.show();
+        ClickPicture(Canvas(&dialog), 15 * 33 + 3, 15 * 33 + 3);
+        QCOMPARE(dialog.SelectedBlock(), std::size_t{255});
+    }
+
+    void DeletingTheLastBlockRenumbersTheRoomCellsThatUsedIt() {
+        EditGraphicSets edited = sets;
+        const auto last = static_cast<std::uint8_t>(edited[0].blocks.size() - 1);
+        edited[0].rooms[2][7] = last;
+        CBlocksEditorDlg dialog({edited, sample.paletteSets}, last);
+        dialog.show();
+        // A click beyond the last block leaves the selection where it is.
+        ClickPicture(Canvas(&dialog), 15 * 33 + 3, 15 * 33 + 3);
+        QCOMPARE(dialog.SelectedBlock(), std::size_t{last});
+        QString question;
+        AnswerMessageBox(QMessageBox::Yes, &question);
+        Click(&dialog, QStringLiteral("Delete last"));
+        QVERIFY(question.startsWith(QStringLiteral("WARNING! Removing LAST BLOCK")));
+        QCOMPARE(dialog.Sets()[0].blocks.size(), std::size_t{last});
+        QCOMPARE(dialog.Sets()[0].rooms[2][7], last - 1);
+        QCOMPARE(dialog.SelectedBlock(), std::size_t{last} - 1U);
+        for (std::size_t room = 0; room < edited[0].rooms.size(); ++room)
+            for (std::size_t cell = 0; cell < 44; ++cell)
+                if (edited[0].rooms[room][cell] != last)
+                    QCOMPARE(dialog.Sets()[0].rooms[room][cell], edited[0].rooms[room][cell]);
+    }
+
+    void TheBlockEditorStepsTilesAndQuarterAttributes() {
+        EditGraphicSets edited = sets;
+        edited[0].blocks[1] = {0xFF, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 0, 1, 2, 3};
+        CBlockEditorDlg dialog({edited, sample.paletteSets}, 1);
+        dialog.show();
+        CNesCanvas* canvas = Canvas(&dialog);
+        auto block = [&dialog] { return dialog.Sets()[0].blocks[1]; };
+        Keys(canvas, {Qt::Key_Plus});
+        QCOMPARE(block()[0], 0x00);
+        QVERIFY(dialog.findChild<QLabel*>()->text().startsWith(QStringLiteral("Tile: 00\nAttr: 03")));
+        // Cell 14 (row 3, column 2) lies in the bottom right quarter, attribute byte 16.
+        ClickPicture(canvas, 2 * 32 + 5, 3 * 32 + 5);
+        Keys(canvas, {Qt::Key_C});
+        QCOMPARE(block()[16], 1);
+        Keys(canvas, {Qt::Key_C, Qt::Key_C, Qt::Key_C});
+        QCOMPARE(block(), (EditBlock{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 0, 1, 2, 3}));
+        // Ctrl+Space copies the tile, Space pastes it elsewhere.
+        QTest::keyClick(canvas, Qt::Key_Space, Qt::ControlModifier);
+        Keys(canvas, {Qt::Key_Up, Qt::Key_Left, Qt::Key_Space});
+        QCOMPARE(block()[9], 14);
+    }
+
+    void CancelInTheBlockEditorKeepsTheBlocksEditorsGrid() {
+        CBlocksEditorDlg dialog({sets, sample.paletteSets}, 3);
+        dialog.show();
+        WhenModalOpens<CBlockEditorDlg>([](CBlockEditorDlg* editor) {
+            Keys(Canvas(editor), {Qt::Key_Plus, Qt::Key_C, Qt::Key_Right, Qt::Key_Minus, Qt::Key_C});
+            QVERIFY(editor->Sets()[0].blocks[3] != editor->Sets()[0].blocks[2]);
+            QTest::keyClick(Canvas(editor), Qt::Key_Escape);
+        });
+        Click(&dialog, QStringLiteral("Modify..."));
+        QCOMPARE(dialog.Sets()[0].blocks, sets[0].blocks);
+        // The same edits confirmed with Enter reach the grid.
+        WhenModalOpens<CBlockEditorDlg>([](CBlockEditorDlg* editor) {
+            Keys(Canvas(editor), {Qt::Key_Plus, Qt::Key_Return});
+        });
+        Keys(Canvas(&dialog), {Qt::Key_Insert});
+        QCOMPARE(dialog.Sets()[0].blocks[3][0], static_cast<std::uint8_t>(sets[0].blocks[3][0] + 1));
+    }
+
+    void ArrowsWalkAcrossTheRoomsOfTheSet() {
+        CGraphicSetEditorDlg dialog(sets, sample.paletteSets, 0, 1);
+        dialog.show();
+        CNesCanvas* canvas = Canvas(&dialog);
+        const std::size_t rooms = sets[1].rooms.size();
+        struct Step {
+            Qt::Key key;
+            int times;
+            QString title; // "Set, Room, Block[column:row]"
+        };
+        const std::vector<Step> steps = {
+            {Qt::Key_Down, 2, QStringLiteral("Set: 2, Room: 1, Block[0:2]")},
+            {Qt::Key_Right, 4, QStringLiteral("Set: 2, Room: 2, Block[0:2]")},
+            {Qt::Key_Left, 1, QStringLiteral("Set: 2, Room: 1, Block[3:2]")},
+            {Qt::Key_Left, 4, QStringLiteral("Set: 2, Room: %1, Block[3:2]").arg(rooms)},
+            {Qt::Key_Right, 1, QStringLiteral("Set: 2, Room: 1, Block[0:2]")},
+            {Qt::Key_Up, 5, QStringLiteral("Set: 2, Room: 1, Block[0:0]")},
+            {Qt::Key_Down, 12, QStringLiteral("Set: 2, Room: 1, Block[0:10]")},
+        };
+        for (const Step& step : steps) {
+            for (int i = 0; i < step.times; ++i) QTest::keyClick(canvas, step.key);
+            QVERIFY2(dialog.windowTitle().startsWith(step.title), qPrintable(dialog.windowTitle()));
+        }
+        QCOMPARE(dialog.findChildren<QComboBox*>()[1]->currentText(), QStringLiteral("#1"));
+    }
+
+    void RoomButtonsStopAt64RoomsAndTheOnlyRoomCanGo() {
+        EditGraphicSets edited = sets;
+        edited[0].rooms.resize(63);
+        CGraphicSetEditorDlg dialog(edited, sample.paletteSets, 0, 0);
+        dialog.show();
+        Click(&dialog, QStringLiteral("->"));
+        QCOMPARE(dialog.Sets()[0].rooms.size(), std::size_t{64});
+        QCOMPARE(dialog.Sets()[0].rooms[63], edited[0].rooms[0]);
+        QVERIFY(dialog.windowTitle().startsWith(QStringLiteral("Set: 1, Room: 64,")));
+        Click(&dialog, QStringLiteral("+"));
+        QCOMPARE(dialog.Sets()[0].rooms.size(), std::size_t{64});
+
+        edited[0].rooms.resize(1);
+        CGraphicSetEditorDlg single(edited, sample.paletteSets, 0, 0);
+        single.show();
+        QString text;
+        AnswerMessageBox(QMessageBox::Yes, &text);
+        Click(&single, QStringLiteral("-"));
+        QVERIFY(single.Sets()[0].rooms.empty());
+        AnswerMessageBox(QMessageBox::Ok, &text);
+        Click(&single, QStringLiteral("-"));
+        QCOMPARE(text, QStringLiteral("Cant delete last room from the set"));
+        Click(&single, QStringLiteral("+"));
+        QCOMPARE(single.Sets()[0].rooms, std::vector<RoomGrid>{RoomGrid{}});
+    }
+
+    void CellKeysWrapWithinTheBlocksAndModifyBlockWritesTheChoice() {
+        CGraphicSetEditorDlg dialog(sets, sample.paletteSets, 0, 0);
+        dialog.show();
+        CNesCanvas* canvas = Canvas(&dialog);
+        const auto last = static_cast<std::uint8_t>(sets[0].blocks.size() - 1);
+        ClickPicture(canvas, 3 * 32 + 4, 9 * 32 + 4);
+        const std::size_t cell = 9 * 4 + 3;
+        auto cellBlock = [&dialog, cell] { return dialog.Sets()[0].rooms[0][cell]; };
+        QTest::keyClick(canvas, Qt::Key_Space, Qt::ControlModifier);
+        const std::uint8_t copied = cellBlock();
+        for (int i = 0; i <= last - copied; ++i) QTest::keyClick(canvas, Qt::Key_Plus);
+        QCOMPARE(cellBlock(), 0);
+        Keys(canvas, {Qt::Key_Minus});
+        QCOMPARE(cellBlock(), last);
+        Keys(canvas, {Qt::Key_Space});
+        QCOMPARE(cellBlock(), copied);
+        // The blocks editor opens on the cell's block; the block picked there goes into the cell.
+        WhenModalOpens<CBlocksEditorDlg>([copied](CBlocksEditorDlg* blocks) {
+            QCOMPARE(blocks->SelectedBlock(), std::size_t{copied});
+            ClickPicture(Canvas(blocks), 5 * 33 + 3, 3);
+            Keys(Canvas(blocks), {Qt::Key_Return});
+        });
+        Click(&dialog, QStringLiteral("Modify block..."));
+        QCOMPARE(cellBlock(), 5);
+    }
+};
+
+QTEST_MAIN(GraphicsDialogsTest)
+#include "graphics_dialogs_test.moc"
