@@ -41,7 +41,7 @@ inline CBoxGridCanvas* Canvas(QWidget* dialog) {
 }
 
 // A left click on picture point (x, y) of the canvas.
-inline void ClickPicture(CBoxGridCanvas* canvas, int x, int y) {
+inline void ClickPicture(CNesCanvas* canvas, int x, int y) {
     const QPoint scroll(canvas->horizontalScrollBar()->value(), canvas->verticalScrollBar()->value());
     QTest::mouseClick(canvas->viewport(), Qt::LeftButton, {}, QPoint(x, y) - scroll);
 }

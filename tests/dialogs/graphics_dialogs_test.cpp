@@ -1,4 +1,5 @@
 // The graphics dialogs driven with keys and the mouse, on the sample game's graphic sets.
+#include "dialog_driver.h"
 #include "dialogs/block_editor_dlg.h"
 #include "dialogs/blocks_editor_dlg.h"
 #include "dialogs/graphic_set_editor_dlg.h"
@@ -26,41 +27,21 @@
 #include <functional>
 
 using namespace tikaroo;
+using test::AnswerNextMessageBox;
+using test::Button;
+using test::ClickPicture;
+using test::Keys;
+using test::OnNextModal;
 
 namespace {
 
-// Runs `act` on the modal dialog of type T as soon as one is open.
-template <typename T>
-void WhenModalOpens(std::function<void(T*)> act) {
-    auto* timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget());
-        if (dialog == nullptr) return;
-        timer->stop();
-        timer->deleteLater();
-        act(dialog);
-    });
-    timer->start(0);
-}
-
-void AnswerMessageBox(QMessageBox::StandardButton button, QString* text) {
-    WhenModalOpens<QMessageBox>([button, text](QMessageBox* box) {
-        *text = box->text();
-        box->button(button)->click();
-    });
-}
-
-void ChooseFile(const QString& path) {
-    WhenModalOpens<QFileDialog>([path](QFileDialog* dialog) {
+// Chooses `path` in the next file dialog; `then` runs once it is closed, before the next dialog opens.
+void ChooseFile(const QString& path, const std::function<void()>& then = {}) {
+    OnNextModal<QFileDialog>([path, then](QFileDialog* dialog) {
         dialog->selectFile(path);
         static_cast<QDialog*>(dialog)->accept();
+        if (then) then();
     });
-}
-
-QPushButton* Button(QWidget* dialog, const QString& text) {
-    for (QPushButton* button : dialog->findChildren<QPushButton*>())
-        if (button->text() == text) return button;
-    return nullptr;
 }
 
 void Click(QWidget* dialog, const QString& text) {
@@ -69,8 +50,8 @@ void Click(QWidget* dialog, const QString& text) {
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
-// The canvas that takes the keys: the one with the focus policy of a control.
-CNesCanvas* Canvas(QWidget* dialog) {
+// The canvas that takes the keys (previews take no focus).
+CNesCanvas* KeyCanvas(QWidget* dialog) {
     for (CNesCanvas* canvas : dialog->findChildren<CNesCanvas*>())
         if (canvas->focusPolicy() != Qt::NoFocus) return canvas;
     return nullptr;
@@ -92,15 +73,6 @@ std::vector<Tile> PatternedTiles() {
 bool SamePixels(const PictureBuffer& a, const PictureBuffer& b) {
     return a.Width() == b.Width() && a.Height() == b.Height() &&
            std::equal(a.Data(), a.Data() + a.Width() * a.Height(), b.Data());
-}
-
-void ClickPicture(CNesCanvas* canvas, int x, int y) {
-    const QPoint scroll(canvas->horizontalScrollBar()->value(), canvas->verticalScrollBar()->value());
-    QTest::mouseClick(canvas->viewport(), Qt::LeftButton, {}, QPoint(x, y) - scroll);
-}
-
-void Keys(QWidget* widget, std::initializer_list<Qt::Key> keys, Qt::KeyboardModifiers modifiers = {}) {
-    for (const Qt::Key key : keys) QTest::keyClick(widget, key, modifiers);
 }
 
 } // namespace
@@ -140,7 +112,7 @@ private slots:
         dialog.show();
         QString text;
         for (const QString& button : {QStringLiteral("Import tiles..."), QStringLiteral("Export tiles...")}) {
-            AnswerMessageBox(QMessageBox::Ok, &text);
+            AnswerNextMessageBox(QMessageBox::Ok, &text);
             Click(&dialog, button);
             QCOMPARE(text, QStringLiteral("Choose a bank to export"));
         }
@@ -148,18 +120,18 @@ private slots:
         SelectRow(list, 4);
         QCOMPARE(list->topLevelItem(4)->text(1), QStringLiteral("Empty"));
         for (const auto& [path, message] : refused) {
-            ChooseFile(path);
-            AnswerMessageBox(QMessageBox::Ok, &text);
+            ChooseFile(path, [&text] { AnswerNextMessageBox(QMessageBox::Ok, &text); });
             Click(&dialog, QStringLiteral("Import tiles..."));
             QCOMPARE(text, message);
         }
         QCOMPARE(dialog.Sets(), sets);
 
         // Value 1 of the left half is given to source colour 2: the left half's ones become zeros.
-        ChooseFile(goodPath);
-        WhenModalOpens<CTileImportDlg>([](CTileImportDlg* importer) {
-            QTest::mouseClick(Button(importer, QStringLiteral("#1")), Qt::LeftButton);
-            QTest::keyClick(importer, Qt::Key_Return);
+        ChooseFile(goodPath, [] {
+            OnNextModal<CTileImportDlg>([](CTileImportDlg* importer) {
+                QTest::mouseClick(Button(importer, QStringLiteral("#1")), Qt::LeftButton);
+                QTest::keyClick(importer, Qt::Key_Return);
+            });
         });
         Click(&dialog, QStringLiteral("Import tiles..."));
         const EditGraphicSet& imported = dialog.Sets()[4];
@@ -207,7 +179,7 @@ private slots:
             CBlocksEditorDlg dialog({edited, sample.paletteSets}, 0);
             dialog.show();
             QString message;
-            if (!c.message.isEmpty()) AnswerMessageBox(QMessageBox::Ok, &message);
+            if (!c.message.isEmpty()) AnswerNextMessageBox(QMessageBox::Ok, &message);
             Click(&dialog, QString::fromLatin1(c.button));
             QCOMPARE(message, c.message);
             QCOMPARE(dialog.Sets()[0].blocks.size(), c.message.isEmpty() ? c.blocks + 1 : c.blocks);
@@ -217,7 +189,7 @@ private slots:
         full[0].blocks.resize(256, EditBlock{1});
         CBlocksEditorDlg dialog({full, sample.paletteSets}, 0);
         dialog.show();
-        ClickPicture(Canvas(&dialog), 15 * 33 + 3, 15 * 33 + 3);
+        ClickPicture(KeyCanvas(&dialog), 15 * 33 + 3, 15 * 33 + 3);
         QCOMPARE(dialog.SelectedBlock(), std::size_t{255});
     }
 
@@ -228,10 +200,10 @@ private slots:
         CBlocksEditorDlg dialog({edited, sample.paletteSets}, last);
         dialog.show();
         // A click beyond the last block leaves the selection where it is.
-        ClickPicture(Canvas(&dialog), 15 * 33 + 3, 15 * 33 + 3);
+        ClickPicture(KeyCanvas(&dialog), 15 * 33 + 3, 15 * 33 + 3);
         QCOMPARE(dialog.SelectedBlock(), std::size_t{last});
         QString question;
-        AnswerMessageBox(QMessageBox::Yes, &question);
+        AnswerNextMessageBox(QMessageBox::Yes, &question);
         Click(&dialog, QStringLiteral("Delete last"));
         QVERIFY(question.startsWith(QStringLiteral("WARNING! Removing LAST BLOCK")));
         QCOMPARE(dialog.Sets()[0].blocks.size(), std::size_t{last});
@@ -248,7 +220,7 @@ private slots:
         edited[0].blocks[1] = {0xFF, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 0, 1, 2, 3};
         CBlockEditorDlg dialog({edited, sample.paletteSets}, 1);
         dialog.show();
-        CNesCanvas* canvas = Canvas(&dialog);
+        CNesCanvas* canvas = KeyCanvas(&dialog);
         auto block = [&dialog] { return dialog.Sets()[0].blocks[1]; };
         Keys(canvas, {Qt::Key_Plus});
         QCOMPARE(block()[0], 0x00);
@@ -268,25 +240,25 @@ private slots:
     void CancelInTheBlockEditorKeepsTheBlocksEditorsGrid() {
         CBlocksEditorDlg dialog({sets, sample.paletteSets}, 3);
         dialog.show();
-        WhenModalOpens<CBlockEditorDlg>([](CBlockEditorDlg* editor) {
-            Keys(Canvas(editor), {Qt::Key_Plus, Qt::Key_C, Qt::Key_Right, Qt::Key_Minus, Qt::Key_C});
+        OnNextModal<CBlockEditorDlg>([](CBlockEditorDlg* editor) {
+            Keys(KeyCanvas(editor), {Qt::Key_Plus, Qt::Key_C, Qt::Key_Right, Qt::Key_Minus, Qt::Key_C});
             QVERIFY(editor->Sets()[0].blocks[3] != editor->Sets()[0].blocks[2]);
-            QTest::keyClick(Canvas(editor), Qt::Key_Escape);
+            QTest::keyClick(KeyCanvas(editor), Qt::Key_Escape);
         });
         Click(&dialog, QStringLiteral("Modify..."));
         QCOMPARE(dialog.Sets()[0].blocks, sets[0].blocks);
         // The same edits confirmed with Enter reach the grid.
-        WhenModalOpens<CBlockEditorDlg>([](CBlockEditorDlg* editor) {
-            Keys(Canvas(editor), {Qt::Key_Plus, Qt::Key_Return});
+        OnNextModal<CBlockEditorDlg>([](CBlockEditorDlg* editor) {
+            Keys(KeyCanvas(editor), {Qt::Key_Plus, Qt::Key_Return});
         });
-        Keys(Canvas(&dialog), {Qt::Key_Insert});
+        Keys(KeyCanvas(&dialog), {Qt::Key_Insert});
         QCOMPARE(dialog.Sets()[0].blocks[3][0], static_cast<std::uint8_t>(sets[0].blocks[3][0] + 1));
     }
 
     void ArrowsWalkAcrossTheRoomsOfTheSet() {
         CGraphicSetEditorDlg dialog(sets, sample.paletteSets, 0, 1);
         dialog.show();
-        CNesCanvas* canvas = Canvas(&dialog);
+        CNesCanvas* canvas = KeyCanvas(&dialog);
         const std::size_t rooms = sets[1].rooms.size();
         struct Step {
             Qt::Key key;
@@ -325,10 +297,10 @@ private slots:
         CGraphicSetEditorDlg single(edited, sample.paletteSets, 0, 0);
         single.show();
         QString text;
-        AnswerMessageBox(QMessageBox::Yes, &text);
+        AnswerNextMessageBox(QMessageBox::Yes, &text);
         Click(&single, QStringLiteral("-"));
         QVERIFY(single.Sets()[0].rooms.empty());
-        AnswerMessageBox(QMessageBox::Ok, &text);
+        AnswerNextMessageBox(QMessageBox::Ok, &text);
         Click(&single, QStringLiteral("-"));
         QCOMPARE(text, QStringLiteral("Cant delete last room from the set"));
         Click(&single, QStringLiteral("+"));
@@ -338,7 +310,7 @@ private slots:
     void CellKeysWrapWithinTheBlocksAndModifyBlockWritesTheChoice() {
         CGraphicSetEditorDlg dialog(sets, sample.paletteSets, 0, 0);
         dialog.show();
-        CNesCanvas* canvas = Canvas(&dialog);
+        CNesCanvas* canvas = KeyCanvas(&dialog);
         const auto last = static_cast<std::uint8_t>(sets[0].blocks.size() - 1);
         ClickPicture(canvas, 3 * 32 + 4, 9 * 32 + 4);
         const std::size_t cell = 9 * 4 + 3;
@@ -352,10 +324,10 @@ private slots:
         Keys(canvas, {Qt::Key_Space});
         QCOMPARE(cellBlock(), copied);
         // The blocks editor opens on the cell's block; the block picked there goes into the cell.
-        WhenModalOpens<CBlocksEditorDlg>([copied](CBlocksEditorDlg* blocks) {
+        OnNextModal<CBlocksEditorDlg>([copied](CBlocksEditorDlg* blocks) {
             QCOMPARE(blocks->SelectedBlock(), std::size_t{copied});
-            ClickPicture(Canvas(blocks), 5 * 33 + 3, 3);
-            Keys(Canvas(blocks), {Qt::Key_Return});
+            ClickPicture(KeyCanvas(blocks), 5 * 33 + 3, 3);
+            Keys(KeyCanvas(blocks), {Qt::Key_Return});
         });
         Click(&dialog, QStringLiteral("Modify block..."));
         QCOMPARE(cellBlock(), 5);
