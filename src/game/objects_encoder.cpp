@@ -8,7 +8,6 @@
 #include "table_writer.h"
 
 #include <algorithm>
-#include <map>
 
 namespace tikaroo {
 
@@ -82,7 +81,7 @@ std::uint32_t EncodeObjects(CGameImage& image, GameTables& tables) {
 
     TableWriter table(image, layout::kObjectsTables);
     std::uint32_t streamAt = layout::kObjectsStreamsStart;
-    std::map<Bytes, CpuPtr> written; // identical streams are stored once
+    PlacedBytes<CpuPtr> written; // identical streams are stored once
     Bytes stream;
     const auto encodeLevel = [&](Level& level) {
         for (ObjectsList& list : level.objectLists) {

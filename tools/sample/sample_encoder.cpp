@@ -48,7 +48,7 @@ Bytes EncodeObjectsList(const ObjectsList& list) {
 }
 
 // Appends `bytes` to `fill` unless the same bytes are there already; returns their address.
-CpuPtr AppendShared(TableFill& fill, std::map<Bytes, CpuPtr>& placed, const Bytes& bytes) {
+CpuPtr AppendShared(TableFill& fill, PlacedBytes<CpuPtr>& placed, const Bytes& bytes) {
     const auto found = placed.find(bytes);
     if (found != placed.end()) return found->second;
     const CpuPtr address = fill.Append(bytes);
@@ -150,7 +150,7 @@ void PutLevelSets(ProgramImage& image, const GameTables& tables) {
         throw std::logic_error("the conversion rebases exactly the level sets 0-11");
     }
     TableFill rooms(image, kLevelSetRooms);
-    std::map<Bytes, CpuPtr> placedRooms;
+    PlacedBytes<CpuPtr> placedRooms;
     Bytes roomPointers;
     Bytes tops;
     for (const auto& [id, set] : sets) {
@@ -267,7 +267,7 @@ void PutPalettes(ProgramImage& image, const GameTables& tables) {
 void PutObjects(ProgramImage& image, const GameTables& tables) {
     using namespace layout;
     TableFill streams(image, kObjectsStreams);
-    std::map<Bytes, CpuPtr> placed;
+    PlacedBytes<CpuPtr> placed;
     const auto objectsTable = [&](const TablePlace& place, const std::vector<Level>& levels,
                                   std::size_t count) {
         Bytes pointers;
