@@ -1,6 +1,8 @@
 #pragma once
 
 #include "game/edit_graphic_set.h"
+#include "game/level_properties.h"
+#include "game/level_set_edits.h"
 #include "game/model.h"
 #include "rom/game_image.h"
 
@@ -48,6 +50,26 @@ public:
     // The updaters become the list's entries with id = position; a main level slot naming an id that no
     // longer exists gets kNoPaletteUpdater. Refused when an id would reach kNoPaletteUpdater.
     bool SetPaletteUpdaters(const std::vector<PaletteUpdater>& updaters);
+
+    // Levels, level sets and the bonus area (level_set_edits.cpp, level_properties.cpp,
+    // bonus_area_move.cpp). Each refuses (false or nothing, the model unchanged) while no ROM is loaded
+    // or a bonus level is shown, and when its input is out of range.
+
+    // Every level set with what the dialogs show of it.
+    std::optional<LevelSetSummary> CollectLevelSetSummary() const;
+    // Stores a set's music and attributes; the set keeps its graphic set.
+    bool UpdateLevelSet(std::uint8_t id, std::uint8_t music, std::uint8_t attributes);
+    // Adds a set of 64 empty rooms under the smallest free id and returns that id.
+    std::optional<std::uint8_t> CreateLevelSet(std::uint8_t music, std::uint8_t attributes);
+
+    // The current level's egg values, sets and updater, and the tops of its level set.
+    std::optional<LevelProperties> GetLevelProperties() const;
+    // Stores them; the tops go to the set the level has before it takes `properties.levelSet`.
+    bool SetLevelProperties(const LevelProperties& properties);
+
+    // Moves the bonus area; when its start moves, every bonus-level object moves with it. Refuses a move
+    // that would take an object out of the level.
+    bool SetBonusArea(const BonusArea& area);
 
 private:
     bool MainLevelShown() const;
