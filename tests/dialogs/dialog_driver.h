@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QTest>
 #include <QTimer>
 
@@ -22,10 +23,12 @@ void OnNextModal(Act act) {
     });
 }
 
-// Answers the next message box with `button` and keeps its text in `text`.
-inline void AnswerNextMessageBox(QMessageBox::StandardButton button, QString* text) {
-    OnNextModal<QMessageBox>([button, text](QMessageBox* box) {
+// Answers the next message box with `button` and keeps its text in `text` (and its caption in `caption`).
+inline void AnswerNextMessageBox(QMessageBox::StandardButton button, QString* text,
+                                 QString* caption = nullptr) {
+    OnNextModal<QMessageBox>([button, text, caption](QMessageBox* box) {
         *text = box->text();
+        if (caption != nullptr) *caption = box->windowTitle();
         box->button(button)->click();
     });
 }
@@ -44,6 +47,13 @@ inline CBoxGridCanvas* Canvas(QWidget* dialog) {
 inline void ClickPicture(CNesCanvas* canvas, int x, int y) {
     const QPoint scroll(canvas->horizontalScrollBar()->value(), canvas->verticalScrollBar()->value());
     QTest::mouseClick(canvas->viewport(), Qt::LeftButton, {}, QPoint(x, y) - scroll);
+}
+
+// Replaces the text of a spin box as a user types it.
+inline void TypeNumber(QSpinBox* box, int value) {
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, QString::number(value));
 }
 
 inline void Keys(QWidget* widget, std::initializer_list<Qt::Key> keys) {
