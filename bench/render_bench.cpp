@@ -1,8 +1,8 @@
 #include "game/game_rom.h"
+#include "game/level_selection.h"
 #include "object_pictures/embedded_object_pictures.h"
 #include "render/block_cache.h"
 #include "render/chr_banks.h"
-#include "render/level_lookup.h"
 #include "render/level_picture.h"
 #include "render/level_renderer.h"
 #include "render/marker_sheets.h"
@@ -159,7 +159,7 @@ void SampleRedrawBench(benchmark::State& state, bool background) {
     const MarkerSheetSet sheets = BuildMarkerSheets(EmbeddedObjectPictures());
     CLevelRenderer renderer;
     renderer.SetMarkerSheets(&sheets.markerSheet, &sheets.selectedMarkerSheet);
-    ViewLevel(rom, 0);
+    SelectLevel(rom, {false, 0});
     renderer.SelectLevel(rom, rom);
     for (auto _ : state) {
         renderer.Redraw(rom, background, true);

@@ -1,19 +1,22 @@
 #pragma once
 
-#include <iosfwd>
-#include <string>
-#include <vector>
+#include "verb.h"
 
 namespace tikaroo::cli {
 
-// Every verb gets its arguments (without the verb) and the two output streams, and returns the exit code.
-using Arguments = std::vector<std::string>;
-
-int RunInfo(const Arguments& args, std::ostream& out, std::ostream& err);
-int RunMakeSample(const Arguments& args, std::ostream& out, std::ostream& err);
-int RunRender(const Arguments& args, std::ostream& out, std::ostream& err);
-int RunConvert(const Arguments& args, std::ostream& out, std::ostream& err);
-int RunSave(const Arguments& args, std::ostream& out, std::ostream& err);
-int RunDump(const Arguments& args, std::ostream& out, std::ostream& err);
+// The verbs of the table in main.cpp, each in a file of its own; `Declare...` adds a verb's own
+// arguments and options to its parser.
+void DeclareInfo(QCommandLineParser& parser);
+int RunInfo(const VerbCall& call);
+void DeclareConvert(QCommandLineParser& parser);
+int RunConvert(const VerbCall& call);
+void DeclareMakeSample(QCommandLineParser& parser);
+int RunMakeSample(const VerbCall& call);
+void DeclareSave(QCommandLineParser& parser);
+int RunSave(const VerbCall& call);
+void DeclareDump(QCommandLineParser& parser);
+int RunDump(const VerbCall& call);
+void DeclareRender(QCommandLineParser& parser);
+int RunRender(const VerbCall& call);
 
 } // namespace tikaroo::cli

@@ -7,23 +7,26 @@
 
 namespace tikaroo::cli {
 
-int RunConvert(const Arguments& args, std::ostream& out, std::ostream& err) {
-    if (args.size() != 2) {
-        err << "usage: tikaroo-cli convert IN OUT\n";
-        return 2;
-    }
+void DeclareConvert(QCommandLineParser& parser) {
+    parser.addPositionalArgument("IN", "The image to open.");
+    parser.addPositionalArgument("OUT", "Where to write the expanded image (or -o).", "[OUT]");
+}
+
+int RunConvert(const VerbCall& call) {
+    const std::string in = call.Input(0);
+    const std::string out = call.Output();
     CGameImage image;
     try {
-        LoadGameImage(image, args[0]);
+        LoadGameImage(image, in);
     } catch (const RomError& error) {
-        err << args[0] << ": " << error.what() << "\n";
-        return 1;
+        call.err << in << ": " << error.what() << "\n";
+        return kExitFailure;
     }
-    if (image.SaveImage(args[1]) == 0) {
-        err << args[1] << ": " << errors::kWriteError << "\n";
-        return 1;
+    if (image.SaveImage(out) == 0) {
+        call.err << out << ": " << errors::kWriteError << "\n";
+        return kExitFailure;
     }
-    out << "wrote " << args[1] << " (expanded layout)\n";
+    call.out << "wrote " << out << " (expanded layout)\n";
     return 0;
 }
 

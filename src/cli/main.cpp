@@ -1,60 +1,90 @@
 #include "commands.h"
 
+#include <QCoreApplication>
+#include <QFile>
+
+#include <algorithm>
 #include <array>
 #include <iostream>
-#include <string_view>
+#include <string>
 
 namespace {
 
 using namespace tikaroo::cli;
+using enum Output;
 
-struct Verb {
-    std::string_view name;
-    std::string_view usage;
-    std::string_view summary;
-    int (*run)(const Arguments&, std::ostream&, std::ostream&);
-};
-
+// Adding a verb: one row here, and its Declare and Run functions in a file of their own.
 constexpr std::array kVerbs = {
-    Verb{"info", "info FILE", "print the iNES facts and the layout of FILE, and what opening it does",
-         RunInfo},
-    Verb{"convert", "convert IN OUT",
-         "open IN (converting an original-layout image) and write the image to OUT", RunConvert},
-    Verb{"make-sample", "make-sample OUT.nes",
-         "write the project's sample game image (original layout) to OUT.nes", RunMakeSample},
-    Verb{"save", "save IN OUT", "open IN and save it to OUT through the full save", RunSave},
-    Verb{"dump", "dump FILE", "open FILE and print every decoded game table as one JSON object", RunDump},
-    Verb{"render", "render FILE (--level AREA-ROUND | --bonus N | --all) [--map] -o OUT",
-         "write the canvas picture of a level (--level 1-1 .. 8-4) or bonus level (--bonus 1-9) as PNG;\n"
-         "      --all writes every level and bonus level into the folder OUT (level-1-1.png, bonus-1.png, "
-         "...);\n"
-         "      --map writes the clean map instead: the level's rooms side by side (a bonus level: its "
-         "area's rooms), no bands, lines or markers",
-         RunRender},
+    Verb{"info", "FILE", "print the iNES facts and the layout of FILE, and what opening it does", 1, None,
+         DeclareInfo, RunInfo},
+    Verb{"convert", "IN -o OUT", "open IN (converting an original-layout image) and write the image to OUT",
+         1, Required, DeclareConvert, RunConvert},
+    Verb{"make-sample", "-o OUT.nes", "write the project's sample game image (original layout) to OUT.nes", 0,
+         Required, DeclareMakeSample, RunMakeSample},
+    Verb{"save", "IN -o OUT", "open IN and save it to OUT through the full save", 1, Required, DeclareSave,
+         RunSave},
+    Verb{"dump", "FILE [-o OUT.json]",
+         "open FILE and print every decoded game table as one JSON object (or write it to OUT.json)", 1,
+         Optional, DeclareDump, RunDump},
+    Verb{"render", "FILE (--level AREA-ROUND | --bonus N | --all) [--map] -o OUT",
+         "write the canvas picture of a level (1-1 .. 8-4) or bonus level (1-9) as PNG, or with --all of\n"
+         "every one into the folder OUT (level-1-1.png, bonus-1.png, ...); --map writes the clean map\n"
+         "instead: the level's rooms side by side (a bonus level: its area's rooms), no bands, lines or\n"
+         "markers",
+         1, Required, DeclareRender, RunRender},
 };
 
 void PrintHelp(std::ostream& out) {
     out << "Usage: tikaroo-cli COMMAND [ARGUMENTS]\n\n"
-           "Reads and writes ROM images of the NES game Tikaroo.\n\nCommands:\n";
-    for (const Verb& verb : kVerbs) out << "  " << verb.usage << "\n      " << verb.summary << "\n";
-    out << "  --help\n      show this text\n";
+           "Reads and writes ROM images of the NES game Tikaroo. An output may also be given as the last\n"
+           "argument instead of -o.\n\nCommands:\n";
+    for (const Verb& verb : kVerbs) {
+        out << "  " << verb.name << " " << verb.arguments << "\n";
+        // The summary's lines, indented under the verb.
+        for (std::size_t start = 0; start < verb.summary.size();) {
+            const std::size_t end = std::min(verb.summary.find('\n', start), verb.summary.size());
+            out << "      " << verb.summary.substr(start, end - start) << "\n";
+            start = end + 1;
+        }
+    }
+    out << "  COMMAND --help\n      tell more about COMMAND\n"
+           "  --help\n      show this text\n"
+           "  --version\n      show the version\n";
+}
+
+const Verb* FindVerb(const std::string& name) {
+    for (const Verb& verb : kVerbs)
+        if (verb.name == name) return &verb;
+    return nullptr;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    const Arguments all(argv + 1, argv + argc);
-    if (all.empty()) {
+    if (argc < 2) {
         PrintHelp(std::cerr);
-        return 2;
+        return kExitUsage;
     }
-    if (all[0] == "--help" || all[0] == "-h" || all[0] == "help") {
+    const std::string first = argv[1];
+    if (first == "--help" || first == "-h" || first == "help") {
         PrintHelp(std::cout);
         return 0;
     }
-    for (const Verb& verb : kVerbs) {
-        if (all[0] == verb.name) return verb.run(Arguments(all.begin() + 1, all.end()), std::cout, std::cerr);
+    if (first == "--version" || first == "-v") {
+        std::cout << "tikaroo-cli " << TIKAROO_VERSION << "\n";
+        return 0;
     }
-    std::cerr << "tikaroo-cli: unknown command '" << all[0] << "' (see tikaroo-cli --help)\n";
-    return 2;
+    const Verb* verb = FindVerb(first);
+    if (verb == nullptr) {
+        std::cerr << "tikaroo-cli: unknown command '" << first << "' (see tikaroo-cli --help)\n";
+        return kExitUsage;
+    }
+    // The verb's help names the program by the application's first argument.
+    std::string programName = "tikaroo-cli " + first;
+    int applicationArgc = 1;
+    char* applicationArgv[] = {programName.data(), nullptr};
+    const QCoreApplication application(applicationArgc, applicationArgv);
+    QStringList arguments;
+    for (int i = 2; i < argc; ++i) arguments << QFile::decodeName(argv[i]);
+    return RunVerb(*verb, arguments, std::cout, std::cerr);
 }

@@ -2,14 +2,17 @@
 #include "open_game.h"
 
 #include "game/game_rom.h"
+#include "game/level_selection.h"
 #include "object_pictures/embedded_object_pictures.h"
 #include "render/level_lookup.h"
 #include "render/level_renderer.h"
 #include "render/marker_sheets.h"
 #include "render/room_geometry.h"
 #include "render/room_layout.h"
+#include "rom/rom_error.h"
 
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QString>
 
@@ -26,9 +29,6 @@ namespace {
 
 constexpr int kAreas = 8;
 constexpr int kRounds = 4;
-constexpr const char* kUsage =
-    "usage: tikaroo-cli render FILE (--level AREA-ROUND | --bonus N) [--map] -o OUT.png\n"
-    "       tikaroo-cli render FILE --all [--map] -o DIR\n";
 
 // One picture to write: a main level slot or a bonus level, and its file name in --all mode.
 struct Target {
@@ -59,50 +59,42 @@ std::optional<Target> ParseBonus(const std::string& number) {
     return Target{true, static_cast<std::uint8_t>(index), BonusFileName(index)};
 }
 
+const QCommandLineOption kLevelOption("level", "The level AREA-ROUND (1-1 .. 8-4).", "AREA-ROUND");
+const QCommandLineOption kBonusOption("bonus", "The bonus level N (1-9).", "N");
+const QCommandLineOption kAllOption("all", "Every level and bonus level, into the folder OUT.");
+const QCommandLineOption kMapOption("map",
+                                    "The clean map: the rooms side by side, no bands, lines or markers.");
+
 struct Request {
-    std::string file;
     std::vector<Target> targets;
     bool all = false;
     bool map = false;
-    std::string output;
 };
 
-std::optional<Request> ParseRequest(const Arguments& args, std::ostream& err) {
+std::optional<Request> ParseRequest(const VerbCall& call) {
+    const QCommandLineParser& parser = call.parser;
     Request request;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (arg == "--all") {
-            request.all = true;
-        } else if (arg == "--map") {
-            request.map = true;
-        } else if (arg == "-o" && hasValue) {
-            request.output = args[++i];
-        } else if (arg == "--level" && hasValue) {
-            const std::optional<Target> target = ParseLevel(args[++i]);
-            if (!target) {
-                err << "render: level '" << args[i] << "' is not AREA-ROUND with area 1-8 and round 1-4\n";
-                return std::nullopt;
-            }
-            request.targets.push_back(*target);
-        } else if (arg == "--bonus" && hasValue) {
-            const std::optional<Target> target = ParseBonus(args[++i]);
-            if (!target) {
-                err << "render: bonus level '" << args[i] << "' is not a number 1-9\n";
-                return std::nullopt;
-            }
-            request.targets.push_back(*target);
-        } else if (request.file.empty() && !arg.starts_with("-")) {
-            request.file = arg;
-        } else {
-            err << kUsage;
+    request.all = parser.isSet(kAllOption);
+    request.map = parser.isSet(kMapOption);
+    const QStringList levels = parser.values(kLevelOption);
+    const QStringList bonuses = parser.values(kBonusOption);
+    if (levels.size() + bonuses.size() != (request.all ? 0 : 1)) return std::nullopt;
+    for (const QString& name : levels) {
+        const std::optional<Target> target = ParseLevel(name.toStdString());
+        if (!target) {
+            call.err << "render: level '" << name.toStdString()
+                     << "' is not AREA-ROUND with area 1-8 and round 1-4\n";
             return std::nullopt;
         }
+        request.targets.push_back(*target);
     }
-    if (request.file.empty() || request.output.empty() || request.all == !request.targets.empty() ||
-        request.targets.size() > 1) {
-        err << kUsage;
-        return std::nullopt;
+    for (const QString& number : bonuses) {
+        const std::optional<Target> target = ParseBonus(number.toStdString());
+        if (!target) {
+            call.err << "render: bonus level '" << number.toStdString() << "' is not a number 1-9\n";
+            return std::nullopt;
+        }
+        request.targets.push_back(*target);
     }
     if (request.all) {
         for (int slot = 0; slot < kAreas * kRounds; ++slot)
@@ -130,48 +122,64 @@ bool WritePng(const PictureBuffer& picture, const std::string& path) {
     if (picture.Empty()) return false;
     const QImage image(reinterpret_cast<const uchar*>(picture.Data()), picture.Width(), picture.Height(),
                        static_cast<qsizetype>(picture.Stride()), QImage::Format_RGB32);
-    return image.save(QString::fromStdString(path), "PNG");
+    return image.save(QFile::decodeName(QByteArray::fromStdString(path)), "PNG");
 }
 
 } // namespace
 
-int RunRender(const Arguments& args, std::ostream& out, std::ostream& err) {
-    const std::optional<Request> request = ParseRequest(args, err);
-    if (!request) return 2;
-    if (request->all && !QDir().mkpath(QString::fromStdString(request->output))) {
-        err << request->output << ": cannot create the folder\n";
-        return 1;
-    }
+void DeclareRender(QCommandLineParser& parser) {
+    parser.addPositionalArgument("FILE", "The image to open.");
+    parser.addPositionalArgument("OUT", "The PNG file, or the folder for --all (or -o).", "[OUT]");
+    parser.addOptions({kLevelOption, kBonusOption, kAllOption, kMapOption});
+}
+
+int RunRender(const VerbCall& call) {
+    const std::optional<Request> request = ParseRequest(call);
+    if (!request) return call.Usage();
+    const std::string file = call.Input(0);
+    const std::string output = call.Output();
 
     CGameRom rom;
-    if (!OpenGame(request->file, rom, err)) return 1;
+    if (!OpenGame(file, rom, call.err)) return kExitFailure;
+    if (request->all && !QDir().mkpath(QFile::decodeName(QByteArray::fromStdString(output)))) {
+        call.err << output << ": cannot create the folder\n";
+        return kExitFailure;
+    }
     const MarkerSheetSet sheets = BuildMarkerSheets(EmbeddedObjectPictures());
     CLevelRenderer renderer;
     renderer.SetMarkerSheets(&sheets.markerSheet, &sheets.selectedMarkerSheet);
 
     for (const Target& target : request->targets) {
-        if (target.bonus)
-            ViewBonusLevel(rom, target.index);
-        else
-            ViewLevel(rom, target.index);
+        try {
+            SelectLevel(rom, {target.bonus, target.index});
+        } catch (const RomError& error) {
+            call.err << file << ": " << error.what();
+            // With --all, a bonus area that names no level costs only the bonus pictures, which come last.
+            if (request->all && target.bonus) {
+                call.err << "; the bonus levels are skipped\n";
+                break;
+            }
+            call.err << "\n";
+            return kExitFailure;
+        }
         try {
             if (request->map)
                 renderer.PrepareLevel(rom, rom);
             else
                 renderer.SelectLevel(rom, rom);
         } catch (const std::exception& error) {
-            err << request->file << ": " << error.what() << "\n";
-            return 1;
+            call.err << file << ": " << error.what() << "\n";
+            return kExitFailure;
         }
-        const std::string path = request->all ? request->output + "/" + target.fileName : request->output;
+        const std::string path = request->all ? output + "/" + target.fileName : output;
         // Not a conditional expression: that would copy the canvas.
         const bool written =
             request->map ? WritePng(MapOf(renderer, rom), path) : WritePng(renderer.Canvas(), path);
         if (!written) {
-            err << path << ": cannot write the picture\n";
-            return 1;
+            call.err << path << ": cannot write the picture\n";
+            return kExitFailure;
         }
-        out << "wrote " << path << "\n";
+        call.out << "wrote " << path << "\n";
     }
     return 0;
 }

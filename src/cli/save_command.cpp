@@ -6,20 +6,22 @@
 
 namespace tikaroo::cli {
 
-int RunSave(const Arguments& args, std::ostream& out, std::ostream& err) {
-    if (args.size() != 2) {
-        err << "usage: tikaroo-cli save IN OUT\n";
-        return 2;
-    }
+void DeclareSave(QCommandLineParser& parser) {
+    parser.addPositionalArgument("IN", "The image to open.");
+    parser.addPositionalArgument("OUT", "Where to save it (or -o).", "[OUT]");
+}
+
+int RunSave(const VerbCall& call) {
+    const std::string out = call.Output();
     CGameRom rom;
-    if (!OpenGame(args[0], rom, err)) return 1;
+    if (!OpenGame(call.Input(0), rom, call.err)) return kExitFailure;
     try {
-        rom.SaveRom(args[1]);
+        rom.SaveRom(out);
     } catch (const std::exception& error) {
-        err << args[1] << ": " << error.what() << "\n";
-        return 1;
+        call.err << out << ": " << error.what() << "\n";
+        return kExitFailure;
     }
-    out << "saved " << args[1] << "\n";
+    call.out << "saved " << out << "\n";
     return 0;
 }
 

@@ -182,13 +182,16 @@ struct LevelGeometryTables {
     std::array<std::uint8_t, 9> gapEndTable{};
 };
 
-// What the editor shows: the current level slot or bonus level and the selected object.
+// What the editor shows: the current level slot or bonus level, the selected object and the click point.
 struct ViewState {
     std::uint8_t currentLevel = 0;
     std::uint8_t currentBonusLevel = 0;
     bool bonusMode = false;
     int selectedList = -1;
     int selectedIndex = -1;
+    // Picture pixels of the last click on the canvas, rounded down to multiples of 8; -1 when none.
+    int clickX = -1;
+    int clickY = -1;
 };
 
 // Every decoded table of the game.

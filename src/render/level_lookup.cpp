@@ -30,18 +30,6 @@ Level* ObjectsLevel(GameTables& tables) {
     return ShownLevel(tables);
 }
 
-void ViewLevel(GameTables& tables, std::uint8_t slot) {
-    tables.view = ViewState{};
-    tables.view.currentLevel = slot;
-}
-
-void ViewBonusLevel(GameTables& tables, std::uint8_t index) {
-    tables.view = ViewState{};
-    tables.view.bonusMode = true;
-    tables.view.currentBonusLevel = index;
-    tables.view.currentLevel = tables.bonusArea.area;
-}
-
 LevelSet* LevelSetOf(GameTables& tables, const Level& level) {
     return Find<LevelSet>(tables.levelSets, level.levelSet);
 }

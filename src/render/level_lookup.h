@@ -11,11 +11,6 @@ const Level* ShownLevel(const GameTables& tables);
 // The level whose objects are shown: the current bonus level in bonus mode.
 Level* ObjectsLevel(GameTables& tables);
 
-// Points the view at main level slot `slot`, or at bonus level `index` (0-8) shown over the rooms of the
-// bonus area's level slot; the object selection is cleared.
-void ViewLevel(GameTables& tables, std::uint8_t slot);
-void ViewBonusLevel(GameTables& tables, std::uint8_t index);
-
 // Look-ups that give nullptr where an id names nothing.
 LevelSet* LevelSetOf(GameTables& tables, const Level& level);
 const LevelSet* LevelSetOf(const GameTables& tables, const Level& level);

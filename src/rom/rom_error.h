@@ -29,12 +29,15 @@ inline constexpr const char* kBlocksOverflow = "Blocks overflow";
 inline constexpr const char* kAttributesOverflow = "Attributes overflow";
 inline constexpr const char* kInvalidTile = "Invalid tile requested";
 inline constexpr const char* kInvalidSize = "Invalid size";
+inline constexpr const char* kNoSuchLevel = "No such level";
+inline constexpr const char* kBonusAreaLevelMissing = "The bonus area names a level that does not exist";
 
 // Every text above: a model failure that carries any other text is a fault of the program.
 inline constexpr std::array kAll = {kCorruptFile,        kOriginalChrSize,   kInvalidPointer,
                                     kChrLoadOutOfBank,   kChrStoreOutOfBank, kTooManyTiles,
                                     kBitfieldOutOfRange, kNotEnoughMemory,   kWriteError,
-                                    kInvalidTile,        kInvalidSize};
+                                    kInvalidTile,        kInvalidSize,       kNoSuchLevel,
+                                    kBonusAreaLevelMissing};
 } // namespace errors
 
 } // namespace tikaroo

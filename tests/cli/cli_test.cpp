@@ -1,5 +1,6 @@
 #include "cli/cli_runner.h"
 
+#include "sample_game.h"
 #include "support/ines_builder.h"
 #include "support/temp_dir.h"
 
@@ -12,11 +13,23 @@ namespace {
 
 using test::RunCli;
 
-TEST(CliHelp, ListsTheCommands) {
+TEST(CliHelp, ListsTheCommandsAndEachCommandHasItsOwnHelp) {
     const auto result = RunCli({"--help"});
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_NE(result.out.find("info FILE"), std::string::npos);
     EXPECT_NE(RunCli({"frobnicate"}).exitCode, 0);
+    EXPECT_EQ(RunCli({"--version"}).out, "tikaroo-cli 1.1.1\n");
+
+    for (const char* verb : {"info", "convert", "make-sample", "save", "dump", "render"}) {
+        SCOPED_TRACE(verb);
+        const auto help = RunCli({verb, "--help"});
+        EXPECT_EQ(help.exitCode, 0) << help.err;
+        EXPECT_EQ(help.out.rfind(std::string("Usage: tikaroo-cli ") + verb + " [options]", 0), 0U)
+            << help.out;
+        const auto unknown = RunCli({verb, "--frobnicate"});
+        EXPECT_EQ(unknown.exitCode, 2);
+        EXPECT_NE(unknown.err.find("Unknown option 'frobnicate'"), std::string::npos) << unknown.err;
+    }
 }
 
 TEST(CliInfo, PrintsTheInesFacts) {
@@ -51,7 +64,7 @@ bool Has(const std::string& text, const std::string& part) {
 
 TEST(CliInfo, TellsTheLayoutAndWhatOpeningDoes) {
     test::TempDir dir;
-    const auto original = RunCli({"info", dir.Write("original.nes", test::MakeOriginalFile())});
+    const auto original = RunCli({"info", dir.Write("original.nes", sample::MakeSampleGame().file)});
     EXPECT_EQ(original.exitCode, 0) << original.err;
     EXPECT_TRUE(Has(original.out, "layout: original\n")) << original.out;
     EXPECT_TRUE(Has(original.out, "opening: converts it to the expanded layout")) << original.out;
@@ -69,7 +82,8 @@ TEST(CliInfo, TellsTheLayoutAndWhatOpeningDoes) {
 
 TEST(CliConvert, ConvertedImageIsExpandedAndConvertsToItself) {
     test::TempDir dir;
-    const std::string original = dir.Write("original.nes", test::MakeOriginalFile());
+    const Bytes sampleFile = sample::MakeSampleGame().file;
+    const std::string original = dir.Write("original.nes", sampleFile);
     const auto first = RunCli({"convert", original, dir.Path("once.nes")});
     ASSERT_EQ(first.exitCode, 0) << first.err;
     const auto info = RunCli({"info", dir.Path("once.nes")});
@@ -77,11 +91,11 @@ TEST(CliConvert, ConvertedImageIsExpandedAndConvertsToItself) {
     EXPECT_TRUE(Has(info.out, "layout: expanded\n")) << info.out;
     EXPECT_TRUE(Has(info.out, "opening: takes it as it is")) << info.out;
 
-    ASSERT_EQ(RunCli({"convert", dir.Path("once.nes"), dir.Path("twice.nes")}).exitCode, 0);
+    ASSERT_EQ(RunCli({"convert", dir.Path("once.nes"), "-o", dir.Path("twice.nes")}).exitCode, 0);
     const Bytes once = test::TempDir::Read(dir.Path("once.nes"));
     EXPECT_EQ(once.size(), 16U + 8 * 16384 + 131072);
     EXPECT_EQ(test::TempDir::Read(dir.Path("twice.nes")), once);
-    EXPECT_EQ(test::TempDir::Read(original), test::MakeOriginalFile()); // the source file is left alone
+    EXPECT_EQ(test::TempDir::Read(original), sampleFile); // the source file is left alone
 }
 
 TEST(CliConvert, RefusedInputWritesNothing) {
@@ -112,7 +126,7 @@ TEST(CliSave, SavedImageIsExpandedAndSavesToItself) {
     const auto saved = RunCli({"save", dir.Path("sample.nes"), dir.Path("saved.nes")});
     ASSERT_EQ(saved.exitCode, 0) << saved.err;
     EXPECT_NE(RunCli({"info", dir.Path("saved.nes")}).out.find("layout: expanded"), std::string::npos);
-    ASSERT_EQ(RunCli({"save", dir.Path("saved.nes"), dir.Path("again.nes")}).exitCode, 0);
+    ASSERT_EQ(RunCli({"save", "-o", dir.Path("again.nes"), dir.Path("saved.nes")}).exitCode, 0);
     EXPECT_EQ(test::TempDir::Read(dir.Path("again.nes")), test::TempDir::Read(dir.Path("saved.nes")));
 
     const auto refused = RunCli({"save", dir.Path("sample.nes"), dir.Path("no/folder/out.nes")});

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace tikaroo {
 namespace {
 
@@ -54,9 +56,13 @@ protected:
 };
 
 TEST_F(CliDump, PrintsTheDecodedModelAsOneJsonObject) {
-    const auto result = RunCli({"dump", WriteImage()});
+    const std::string path = WriteImage();
+    const auto result = RunCli({"dump", path});
     ASSERT_EQ(result.exitCode, 0) << result.err;
     EXPECT_TRUE(result.err.empty());
+    ASSERT_EQ(RunCli({"dump", path, "-o", dir.Path("dump.json")}).exitCode, 0);
+    const Bytes written = test::TempDir::Read(dir.Path("dump.json"));
+    EXPECT_EQ(std::string(written.begin(), written.end()), result.out);
     const QJsonObject dump = ParseDump(result);
 
     const QJsonArray levels = dump["levels"].toArray();
@@ -129,10 +135,15 @@ TEST_F(CliDump, PrintsTheDecodedModelAsOneJsonObject) {
 
 TEST_F(CliDump, ALoadErrorGoesToStandardErrorWithANonZeroExit) {
     test::PokeWord(image, 0, layout::kPaletteSetsPtr, 0x7000);
-    const auto broken = RunCli({"dump", WriteImage()});
+    const std::string path = WriteImage();
+    const auto broken = RunCli({"dump", path, "-o", dir.Path("dump.json")});
     EXPECT_NE(broken.exitCode, 0);
     EXPECT_TRUE(broken.out.empty());
     EXPECT_NE(broken.err.find("Invalid pointer operation"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(dir.Path("dump.json")));
+    // info runs the same open, tables included.
+    const auto info = RunCli({"info", path});
+    EXPECT_NE(info.out.find("opening: refused: Invalid pointer operation"), std::string::npos) << info.out;
 
     const auto missing = RunCli({"dump", dir.Path("missing.nes")});
     EXPECT_NE(missing.exitCode, 0);

@@ -1,5 +1,6 @@
 #include "cli/cli_runner.h"
 
+#include "game/game_rom.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -85,6 +86,30 @@ TEST(CliRender, RefusesBadArgumentsAndBadFiles) {
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_FALSE(missing.err.empty());
     EXPECT_FALSE(std::filesystem::exists(out));
+    EXPECT_EQ(RunCli({"render", dir.Path("none.nes"), "--all", "-o", dir.Path("maps")}).exitCode, 1);
+    EXPECT_FALSE(std::filesystem::exists(dir.Path("maps")));
+}
+
+TEST(CliRender, ABonusAreaThatNamesNoLevelFailsBonusLevelsAndAllSkipsThem) {
+    test::TempDir dir;
+    CGameRom rom;
+    rom.LoadRom(SamplePath());
+    rom.bonusArea.area = 37; // slots go up to 32
+    rom.SaveRom(dir.Path("bonus-37.nes"));
+    const std::string missingLevel = "The bonus area names a level that does not exist";
+
+    const auto bonus = RunCli({"render", dir.Path("bonus-37.nes"), "--bonus", "1", "-o", dir.Path("b.png")});
+    EXPECT_EQ(bonus.exitCode, 1);
+    EXPECT_NE(bonus.err.find(missingLevel), std::string::npos) << bonus.err;
+    EXPECT_FALSE(std::filesystem::exists(dir.Path("b.png")));
+
+    const std::string folder = dir.Path("maps");
+    const auto all = RunCli({"render", dir.Path("bonus-37.nes"), "--all", "--map", "-o", folder});
+    EXPECT_EQ(all.exitCode, 0) << all.err;
+    EXPECT_NE(all.err.find(missingLevel), std::string::npos) << all.err;
+    EXPECT_EQ(
+        std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()),
+        32);
 }
 
 } // namespace

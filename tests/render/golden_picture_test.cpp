@@ -2,8 +2,8 @@
 // hashes stored in golden/. After a deliberate change of the drawing, look at the new pictures
 // (tikaroo-cli render) and store their hashes by running this test with TIKAROO_UPDATE_GOLDEN=1.
 #include "game/game_rom.h"
+#include "game/level_selection.h"
 #include "object_pictures/embedded_object_pictures.h"
-#include "render/level_lookup.h"
 #include "render/level_renderer.h"
 #include "render/marker_sheets.h"
 #include "sample_game.h"
@@ -62,7 +62,7 @@ struct SampleRendering : ::testing::Test {
 };
 
 TEST_F(SampleRendering, Level1Of1MatchesItsGoldenPicture) {
-    ViewLevel(rom, 0);
+    SelectLevel(rom, {false, 0});
     renderer.SelectLevel(rom, rom);
     ASSERT_EQ(renderer.Canvas().Width(),
               static_cast<std::int32_t>(rom.levelSets.at(rom.levels[0].levelSet).rooms.size()) * 128);
@@ -70,7 +70,7 @@ TEST_F(SampleRendering, Level1Of1MatchesItsGoldenPicture) {
 }
 
 TEST_F(SampleRendering, Bonus1MatchesItsGoldenPicture) {
-    ViewBonusLevel(rom, 0);
+    SelectLevel(rom, {true, 0});
     renderer.SelectLevel(rom, rom);
     ASSERT_EQ(renderer.Canvas().Width(), rom.bonusArea.length * 128);
     ExpectGolden(renderer.Canvas(), "bonus-1");
