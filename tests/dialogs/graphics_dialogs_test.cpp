@@ -278,7 +278,12 @@ private slots:
             for (int i = 0; i < step.times; ++i) QTest::keyClick(canvas, step.key);
             QVERIFY2(dialog.windowTitle().startsWith(step.title), qPrintable(dialog.windowTitle()));
         }
-        QCOMPARE(dialog.findChildren<QComboBox*>()[1]->currentText(), QStringLiteral("#1"));
+        QComboBox* roomList = dialog.findChildren<QComboBox*>()[1];
+        QCOMPARE(roomList->currentText(), QStringLiteral("#1"));
+        // Enter presses OK wherever the focus is.
+        roomList->setFocus();
+        QTest::keyClick(roomList, Qt::Key_Return);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
     }
 
     void RoomButtonsStopAt64RoomsAndTheOnlyRoomCanGo() {
