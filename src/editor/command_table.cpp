@@ -1,5 +1,7 @@
 #include "command_table.h"
 
+#include "command_handlers.h"
+
 #include <algorithm>
 #include <array>
 #include <stdexcept>
@@ -10,47 +12,54 @@ namespace {
 
 using enum Menu;
 using I = CommandIcon;
+using R = EnableRule;
 
+// One row per command, in menu order. A command's handler lives in the file of its subject
+// (file_commands.cpp, view_commands.cpp, ...) and is declared in command_handlers.h.
 constexpr std::array kCommands = {
-    CommandInfo{kCmdOpen, File, "Open...\tCtrl+O", "Ctrl+O", "Open a ROM...", I::Open, false, false, false},
-    CommandInfo{kCmdSave, File, "Save\tCtrl+S", "Ctrl+S", "Save a ROM", I::Save, false, true, false},
-    CommandInfo{kCmdSaveAs, File, "Save as...", "", "", I::None, false, true, false},
-    CommandInfo{kCmdQuit, File, "Quit\tAlt+F4", "", "", I::Quit, true, false, false},
+    CommandInfo{kCmdOpen, File, "Open...\tCtrl+O", "Ctrl+O", "Open a ROM...", I::Open, false, R::Always,
+                OpenCommand},
+    CommandInfo{kCmdSave, File, "Save\tCtrl+S", "Ctrl+S", "Save a ROM", I::Save, false, R::NeedsRom,
+                SaveCommand},
+    CommandInfo{kCmdSaveAs, File, "Save as...", "", "", I::None, false, R::NeedsRom, SaveAsCommand},
+    CommandInfo{kCmdQuit, File, "Quit\tAlt+F4", "", "", I::Quit, true, R::Always, QuitCommand},
     CommandInfo{kCmdGameSettings, Edit, "Game settings...\t\tCtrl+G", "Ctrl+G", "Game settings...",
-                I::Settings, false, true, false},
+                I::Settings, false, R::NeedsRom, nullptr},
     CommandInfo{kCmdBonusArea, Edit, "Bonus level area...\t\tCtrl+B", "Ctrl+B",
-                "Bonus level area settings...", I::BonusArea, false, true, true},
+                "Bonus level area settings...", I::BonusArea, false, R::MainLevelOnly, nullptr},
     CommandInfo{kCmdLevelSettings, Edit, "Level settings...\t\tCtrl+T", "Ctrl+T", "Current level settings...",
-                I::LevelSettings, false, true, true},
+                I::LevelSettings, false, R::MainLevelOnly, nullptr},
     CommandInfo{kCmdGraphicsSets, Edit, "Graphics sets...\t\tCtrl+J", "Ctrl+J", "Graphics sets manager...",
-                I::GraphicsSets, true, true, true},
+                I::GraphicsSets, true, R::MainLevelOnly, nullptr},
     CommandInfo{kCmdCreateLevelSet, EditLevelSets, "Create new set...\tCtrl+W", "Ctrl+W",
-                "Create new level set...", I::NewSet, false, true, true},
+                "Create new level set...", I::NewSet, false, R::MainLevelOnly, nullptr},
     CommandInfo{kCmdModifyLevelSets, EditLevelSets, "Modify sets...\tCtrl+H", "Ctrl+H", "Modify level set...",
-                I::ModifySet, false, true, true},
+                I::ModifySet, false, R::MainLevelOnly, nullptr},
     CommandInfo{kCmdPalettesEditor, EditPalettes, "Palettes editor...\t\tCtrl+P", "Ctrl+P",
-                "Palettes sets editor...", I::Palette, false, true, true},
+                "Palettes sets editor...", I::Palette, false, R::MainLevelOnly, nullptr},
     CommandInfo{kCmdPaletteUpdaters, EditPalettes, "Palettes updaters...\tCtrl+Y", "Ctrl+Y",
-                "Palettes updaters sets editor...", I::PaletteUpdater, false, true, true},
+                "Palettes updaters sets editor...", I::PaletteUpdater, false, R::MainLevelOnly, nullptr},
     CommandInfo{kCmdOtherPalettes, EditPalettes, "Other palettes editor...\tCtrl+U", "Ctrl+U",
-                "Other palettes [objects, end title screen] editor...", I::Palette, false, true, true},
+                "Other palettes [objects, end title screen] editor...", I::Palette, false, R::MainLevelOnly,
+                nullptr},
     CommandInfo{kCmdInsertObject, EditObjects, "Insert object...\t\tCtrl+M/Insert", "Ctrl+M",
-                "Insert new object...", I::InsertObject, false, true, false},
+                "Insert new object...", I::InsertObject, false, R::NeedsRom, nullptr},
     CommandInfo{kCmdModifyObject, EditObjects, "Modify selected object...\tCtrl+E/Insert", "Ctrl+E",
-                "Modify selected object properties...", I::ModifyObject, false, true, false},
+                "Modify selected object properties...", I::ModifyObject, false, R::NeedsRom, nullptr},
     CommandInfo{kCmdDeleteObject, EditObjects, "Delete selected object\tCtrl+D/Delete", "Ctrl+D",
-                "Delete selected object", I::DeleteObject, false, true, false},
+                "Delete selected object", I::DeleteObject, false, R::NeedsRom, nullptr},
     CommandInfo{kCmdObjectsManager, EditObjects, "Objects manager...\tF5", "F5", "Objects manager...",
-                I::ObjectsManager, true, true, false},
-    CommandInfo{kCmdUndoRoom, Edit, "Undo last room modify\tCtrl+Z", "Ctrl+Z", "", I::Undo, true, true,
-                false},
+                I::ObjectsManager, true, R::NeedsRom, nullptr},
+    CommandInfo{kCmdUndoRoom, Edit, "Undo last room modify\tCtrl+Z", "Ctrl+Z", "", I::Undo, true,
+                R::UndoNotEmpty, nullptr},
     CommandInfo{kCmdSelectLevel, View, "Select level...\tCtrl+L", "Ctrl+L", "Select a level...",
-                I::SelectLevel, false, true, false},
+                I::SelectLevel, false, R::NeedsRom, SelectLevelCommand},
     CommandInfo{kCmdSelectRoom, View, "Select room...\tF4", "F4", "Select room from rooms map...",
-                I::SelectRoom, false, true, true},
+                I::SelectRoom, false, R::MainLevelOnly, nullptr},
     CommandInfo{kCmdRunGame, View, "Run game...\tCtrl+R", "Ctrl+R", "Run a game with emulator...", I::RunGame,
-                true, true, false},
-    CommandInfo{kCmdAbout, Help, "&About...\tF1", "F1", "About an editor", I::About, false, false, false},
+                true, R::NeedsRom, RunGameCommand},
+    CommandInfo{kCmdAbout, Help, "&About...\tF1", "F1", "About an editor", I::About, false, R::Always,
+                AboutCommand},
 };
 
 constexpr int S = kToolbarSeparator;
@@ -92,6 +101,21 @@ const CommandInfo& Command(CommandId id) {
                                     [id](const CommandInfo& command) { return command.id == id; });
     if (found == kCommands.end()) throw std::out_of_range("unknown command id");
     return *found;
+}
+
+bool CommandEnabled(const CommandInfo& command, const CommandState& state) {
+    if (command.handler == nullptr) return false;
+    switch (command.rule) {
+    case EnableRule::Always:
+        return true;
+    case EnableRule::NeedsRom:
+        return state.romLoaded;
+    case EnableRule::MainLevelOnly:
+        return state.romLoaded && !state.bonusMode;
+    case EnableRule::UndoNotEmpty:
+        return state.romLoaded && !state.undoListEmpty;
+    }
+    return false;
 }
 
 std::span<const int> ToolbarLayout() {

@@ -58,6 +58,26 @@ enum class CommandIcon {
     About
 };
 
+class CMainWindow;
+
+// Runs a command; reached only while the command's enabling rule holds.
+using CommandHandler = void (*)(CMainWindow& window);
+
+// When a command can act. Every rule but Always needs a loaded ROM.
+enum class EnableRule {
+    Always,
+    NeedsRom,
+    MainLevelOnly, // not while a bonus level is shown
+    UndoNotEmpty,  // only while there are room changes to take back
+};
+
+// What the enabling rules look at.
+struct CommandState {
+    bool romLoaded = false;
+    bool bonusMode = false;
+    bool undoListEmpty = true;
+};
+
 struct CommandInfo {
     CommandId id;
     Menu menu;
@@ -66,9 +86,12 @@ struct CommandInfo {
     std::string_view toolTip;  // empty when the command has no toolbar button
     CommandIcon icon;
     bool separatorBefore; // in its menu
-    bool needsRom;        // disabled until a ROM is loaded
-    bool mainLevelOnly;   // disabled while a bonus level is shown
+    EnableRule rule;
+    CommandHandler handler; // null while the command's work is not built: it then stays disabled
 };
+
+// Whether `command` can run in `state`: it has a handler and its rule holds.
+bool CommandEnabled(const CommandInfo& command, const CommandState& state);
 
 // In menu order.
 std::span<const CommandInfo> Commands();

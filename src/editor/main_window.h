@@ -2,12 +2,13 @@
 
 #include "command_table.h"
 #include "game/game_rom.h"
+#include "game/level_selection.h"
 #include "render/level_renderer.h"
 #include "render/marker_sheets.h"
-#include "status_texts.h"
 
 #include <QMainWindow>
 
+#include <functional>
 #include <map>
 
 class QAction;
@@ -16,6 +17,14 @@ class QLabel;
 namespace tikaroo {
 
 class CNesCanvas;
+
+// What a change needs redrawn on the canvas.
+enum class Redraw {
+    Nothing, // tables the canvas does not show
+    Overlay, // objects, the selection, the click point: the markers layer
+    Rooms,   // room fields: the room layout, the level picture from the block cache, both layers
+    Level,   // anything else a level is drawn from: all that a level selection builds, and the title
+};
 
 class CMainWindow : public QMainWindow {
     Q_OBJECT
@@ -26,14 +35,41 @@ public:
     bool OpenRom(const QString& path);
     // Saves as the Save command does (to the current file when `path` is empty); false after a message.
     bool SaveRomAs(const QString& path);
-    // Shows a level slot (0-31) or, in bonus mode, a bonus level (0-8).
-    void ShowLevel(std::uint8_t slotOrBonusLevel, bool bonusMode);
+    // Shows the warning and gives true while a ROM is loaded: the editor opens one ROM per run.
+    bool RefuseSecondOpen();
+    // Shows a level or bonus level with room 0 selected and scrolled into view. Raises the model's
+    // error, changing nothing, when the choice names no level.
+    void ShowLevel(LevelChoice choice);
+
+    // The one way the model changes: runs `change` on it, marks the file modified and redraws what
+    // `redraw` names. An error that `change` raises passes on and marks nothing.
+    void ApplyChange(Redraw redraw, const std::function<void(CGameRom&)>& change);
+    // Redraws after a change of the view alone (selection, click point): the file stays unmodified.
+    void RedrawCanvas(Redraw redraw);
+    // Room selection: the frame moves onto `room` (clamped), scrolled into view when `scroll`, and the
+    // status bar shows the room's fields. In bonus mode only the status text is cleared.
+    void SelectRoom(int room, bool scroll);
+
+    // Runs a command as its menu item does: only while it is enabled; an error it raises is shown.
+    void RunCommand(CommandId id);
+    // Enables each command by its rule; to be called when what the rules look at changes.
+    void UpdateCommands();
 
     QAction* Action(CommandId id) const { return actions.at(id); }
     CNesCanvas* Canvas() const { return canvas; }
     QString StatusText(int part) const;
+    void SetStatusText(int part, const QString& text);
     const CGameRom& Rom() const { return rom; }
     int CurrentRoom() const { return currentRoom; }
+    // The absolute path of the ROM file, as the system names it.
+    QString RomFilePath() const;
+    bool Modified() const { return modified; }
+
+signals:
+    // Another level or bonus level is shown (Open shows level 1-1).
+    void LevelShown();
+    // The model was changed since the file was opened or saved, or has just been saved.
+    void ModifiedChanged(bool modified);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -43,26 +79,21 @@ private:
     void CreateMenus();
     void CreateToolBar();
     void CreateStatusBar();
-    void EnableCommands();
     void ConnectCanvas();
 
-    bool RefuseSecondOpen();
-    void OnOpen();
-    void OnSaveAs();
-    void OnSelectLevel();
-    void OnRunGame();
-    void OnAbout();
-
-    void RenderCurrentLevel();
-    void SelectRoom(int room);
-    void ShowCanvasPicture();
+    CommandState CurrentCommandState() const;
+    void OnCanvasPoint(QPoint point, bool drag);
+    void SelectFirstRoom();
+    QRect RoomFrame(int room) const;
+    void UpdateTitle();
+    void SetModified(bool value);
     QString RomFileName() const;
 
     CGameRom rom;
     MarkerSheetSet markerSheets;
     CLevelRenderer renderer;
     int currentRoom = 0;
-    int clickX = -1;
+    bool modified = false;
 
     std::map<CommandId, QAction*> actions;
     CNesCanvas* canvas = nullptr;

@@ -28,6 +28,7 @@ public:
     // The frame, in picture pixels; it is drawn only while visible, focused and in its blink phase.
     void SetFrame(const QRect& rect, const QColor& colour, bool visible);
     QRect Frame() const { return frame; }
+    QColor FrameColour() const { return frameColour; }
     bool FrameVisible() const { return frameVisible; }
     // Scrolls so that the frame is in view, in steps of 16 pixels.
     void ScrollToFrame();

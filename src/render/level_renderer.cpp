@@ -121,7 +121,7 @@ void CLevelRenderer::Redraw(GameTables& tables, bool background, bool overlay) {
         overlay_.clear();
         for (const RoomPlace& place : places) ListRoomMarkers(tables, *levelSet, place, shown.objectsX);
     }
-    Compose();
+    Compose(tables.view);
 }
 
 void CLevelRenderer::DrawBackground(const GameTables& tables, const LevelSet& levelSet,
@@ -222,20 +222,20 @@ void CLevelRenderer::RestoreBackground() {
     savedPixels_.clear();
 }
 
-void CLevelRenderer::Compose() {
+void CLevelRenderer::Compose(const ViewState& view) {
+    const PicturePoint clickPoint{view.clickX, view.clickY};
     RestoreBackground();
     std::vector<PictureRect> areas;
     for (const MarkerDraw& marker : overlay_) areas.push_back(MarkerArea(sheets_, marker.spot, marker.dot));
     // (-1, -1) stands for no click point; a marker there would still show its lower right quarter.
-    const bool clickMarker = clickPoint_.x != -1 || clickPoint_.y != -1;
+    const bool clickMarker = clickPoint.x != -1 || clickPoint.y != -1;
     const std::int32_t half = kClickMarkerDiameter / 2;
     if (clickMarker)
-        areas.push_back(
-            {clickPoint_.x - half, clickPoint_.y - half, clickPoint_.x + half, clickPoint_.y + half});
+        areas.push_back({clickPoint.x - half, clickPoint.y - half, clickPoint.x + half, clickPoint.y + half});
     SaveAreas(areas);
     for (const MarkerDraw& marker : overlay_)
         DrawMarker(canvas_, sheets_, marker.spot, marker.selected, marker.dot);
-    if (clickMarker) canvas_.FillCircle(clickPoint_, kClickMarkerDiameter, kClickMarkerColour, 0);
+    if (clickMarker) canvas_.FillCircle(clickPoint, kClickMarkerDiameter, kClickMarkerColour, 0);
 }
 
 } // namespace tikaroo

@@ -55,9 +55,8 @@ public:
     void BuildLevelPicture(CGameImage& image, GameTables& tables, bool rebuildCache);
     // Redraws the chosen layers and composes the canvas picture; nothing while no level is loaded.
     void Redraw(GameTables& tables, bool background, bool overlay);
-    // Puts the layers together and draws the click marker; (-1, -1) means no click marker.
-    void Compose();
-    void SetClickPoint(PicturePoint point) { clickPoint_ = point; }
+    // Puts the layers together and draws the view's click marker; (-1, -1) means none.
+    void Compose(const ViewState& view);
 
     std::size_t RoomCountShown(const GameTables& tables) const;
     // Whether the last background drawn was cut at kMaxCanvasHeight.
@@ -99,7 +98,6 @@ private:
     PictureBuffer levelPicture_;
     PictureBuffer canvas_;
     std::vector<std::uint32_t> gradient_;
-    PicturePoint clickPoint_{-1, -1};
     bool drawnCut_ = false;
 
     // The overlay: its markers in drawing order.

@@ -9,6 +9,8 @@
 #include <QCheckBox>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -25,6 +27,19 @@ void AnswerNextMessageBox(QMessageBox::StandardButton button, QString* text) {
         box->button(button)->click();
     });
 }
+
+// Counts the paint events of a widget.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++count;
+        return false;
+    }
+};
 
 } // namespace
 
@@ -172,6 +187,73 @@ private slots:
         QVERIFY(message.startsWith(QStringLiteral("Unable to save file '%1'.").arg(samplePath)));
         QVERIFY(message.endsWith(QStringLiteral("Loader returned error: 'Write error'")));
         QVERIFY(window.windowTitle().contains(QStringLiteral("[sample.nes]")));
+    }
+
+    void ChangesRedrawTheCanvasAndMarkTheFileModified() {
+        CMainWindow window;
+        window.resize(800, 600);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(window.OpenRom(samplePath));
+        QVERIFY(!window.Rom().levels[0].objectLists[0].empty());
+        QSignalSpy marks(&window, &CMainWindow::ModifiedChanged);
+        CNesCanvas* canvas = window.Canvas();
+        canvas->clearFocus(); // the frame stops blinking: only redraws repaint now
+        PaintCounter paints(canvas->viewport());
+        QCoreApplication::processEvents();
+
+        // An object moves: only the markers are redrawn, and the canvas repaints.
+        paints.count = 0;
+        window.ApplyChange(Redraw::Overlay, [](CGameRom& rom) { rom.levels[0].objectLists[0][0].x += 8; });
+        QCoreApplication::processEvents();
+        QVERIFY(paints.count > 0);
+        QVERIFY(window.Modified());
+        QCOMPARE(marks.size(), 1);
+
+        // Every room steps its background the same way: the canvas changes height, its scroll range too.
+        const int height = canvas->PictureSize().height();
+        window.ApplyChange(Redraw::Rooms, [](CGameRom& rom) {
+            for (LevelRoom& room : rom.levelSets.at(rom.levels[0].levelSet).rooms) room.background = 0;
+        });
+        QVERIFY(canvas->PictureSize().height() != height);
+        QCOMPARE(canvas->verticalScrollBar()->maximum(),
+                 canvas->PictureSize().height() - canvas->viewport()->height());
+
+        QVERIFY(window.SaveRomAs(QString::fromStdString(dir.Path("changed.nes"))));
+        QVERIFY(!window.Modified());
+        QCOMPARE(marks.size(), 2);
+    }
+
+    // Bonus levels open at their start, a save leaves the view alone, and gaining the focus selects the
+    // current room again where the view stands.
+    void TheViewMovesOnlyWhereTheUserAsks() {
+        CMainWindow window;
+        window.resize(800, 600);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(window.OpenRom(samplePath));
+        CNesCanvas* canvas = window.Canvas();
+        QScrollBar* bar = canvas->horizontalScrollBar();
+        for (int room = 0; room < 10; ++room) QTest::keyClick(canvas, Qt::Key_Right);
+        const int scrolled = bar->value();
+        QVERIFY(scrolled > 0);
+
+        window.SetStatusText(1, QString()); // as an object's text would replace the room's
+        bar->setValue(0);
+        QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
+        QApplication::sendEvent(canvas, &focusIn);
+        QVERIFY(window.StatusText(1).contains(QStringLiteral("Room[11]")));
+        QCOMPARE(bar->value(), 0);
+
+        bar->setValue(scrolled);
+        QVERIFY(window.SaveRomAs(QString::fromStdString(dir.Path("view.nes"))));
+        QCOMPARE(bar->value(), scrolled);
+        QCOMPARE(window.CurrentRoom(), 10);
+
+        bar->setValue(bar->maximum());
+        window.ShowLevel({true, 2});
+        QVERIFY(bar->maximum() > 0);
+        QCOMPARE(bar->value(), 0);
     }
 
     void ClosingWithARomAsksFirst() {

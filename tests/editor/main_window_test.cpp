@@ -46,6 +46,31 @@ private slots:
         QCOMPARE(buttons, 19);
     }
 
+    void EachRuleEnablesACommandOnlyWhereItHolds() {
+        const CommandState noRom{}, mainLevel{true, false, true}, bonusLevel{true, true, true},
+            withUndo{true, false, false};
+        struct Case {
+            EnableRule rule;
+            bool noRom, mainLevel, bonusLevel, withUndo;
+        };
+        const Case cases[] = {
+            {EnableRule::Always, true, true, true, true},
+            {EnableRule::NeedsRom, false, true, true, true},
+            {EnableRule::MainLevelOnly, false, true, false, true},
+            {EnableRule::UndoNotEmpty, false, false, false, true},
+        };
+        for (const Case& c : cases) {
+            CommandInfo command = Command(kCmdAbout);
+            command.rule = c.rule;
+            QCOMPARE(CommandEnabled(command, noRom), c.noRom);
+            QCOMPARE(CommandEnabled(command, mainLevel), c.mainLevel);
+            QCOMPARE(CommandEnabled(command, bonusLevel), c.bonusLevel);
+            QCOMPARE(CommandEnabled(command, withUndo), c.withUndo);
+            command.handler = nullptr; // work not built yet
+            QVERIFY(!CommandEnabled(command, withUndo));
+        }
+    }
+
     void QuitClosesAtOnceWithoutRom() {
         CMainWindow window;
         window.show();

@@ -54,11 +54,13 @@ struct Rendering : ::testing::Test {
     PictureBuffer FreshCanvas() {
         CLevelRenderer fresh;
         fresh.SetMarkerSheets(&normal, &selected);
-        fresh.SetClickPoint(clickPoint);
         fresh.SelectLevel(scene.image, scene.tables);
         return fresh.Canvas();
     }
-    PicturePoint clickPoint{-1, -1};
+    void SetClickPoint(test::RenderScene& shown, PicturePoint point) {
+        shown.tables.view.clickX = point.x;
+        shown.tables.view.clickY = point.y;
+    }
 };
 
 TEST_F(Rendering, BackgroundLayerHasRoomsBandsAndFloorLines) {
@@ -111,15 +113,13 @@ TEST_F(Rendering, OverlayOnlyRedrawEqualsAFullRedraw) {
     AddObject(2, 9, 136);
     scene.tables.view.selectedList = 2;
     scene.tables.view.selectedIndex = 0;
-    clickPoint = {137, 400};
-    renderer.SetClickPoint(clickPoint);
+    SetClickPoint(scene, {137, 400});
     renderer.Redraw(scene.tables, false, true);
     EXPECT_TRUE(SamePictures(renderer.Canvas(), FreshCanvas()));
     EXPECT_EQ(renderer.Canvas().Pixel(137, 400), 0xFFFFFFu); // the click marker
 
-    clickPoint = {-1, -1};
-    renderer.SetClickPoint(clickPoint);
-    renderer.Compose();
+    SetClickPoint(scene, {-1, -1});
+    renderer.Compose(scene.tables.view);
     EXPECT_TRUE(SamePictures(renderer.Canvas(), FreshCanvas()));
     // No click point: the top-left corner keeps the gradient.
     EXPECT_EQ(renderer.Canvas().Pixel(0, 0), 0x202020u);
@@ -259,7 +259,7 @@ TEST_F(Rendering, CanvasEqualsThePlainLayerComposition) {
     busy.tables.view.selectedIndex = 4;
     const MarkerSheets sheets = MarkerSheetsOf(&normal, &selected);
 
-    renderer.SetClickPoint({700, 500});
+    SetClickPoint(busy, {700, 500});
     renderer.SelectLevel(busy.image, busy.tables);
     EXPECT_TRUE(SamePictures(renderer.Canvas(),
                              ReferenceCanvas(busy.tables, renderer.LevelPicture(), sheets, {700, 500})));
@@ -268,7 +268,7 @@ TEST_F(Rendering, CanvasEqualsThePlainLayerComposition) {
     busy.ShownLevel().objectLists[0][3].x += 200;
     busy.tables.view.selectedList = 0;
     busy.tables.view.selectedIndex = 3;
-    renderer.SetClickPoint({-1, -1});
+    SetClickPoint(busy, {-1, -1});
     renderer.Redraw(busy.tables, false, true);
     EXPECT_TRUE(SamePictures(renderer.Canvas(),
                              ReferenceCanvas(busy.tables, renderer.LevelPicture(), sheets, {-1, -1})));

@@ -1,0 +1,23 @@
+#pragma once
+
+namespace tikaroo {
+
+class CMainWindow;
+
+// The handlers of the command table, by the file of their subject. Each runs only while its command's
+// enabling rule holds; an exception it lets out is shown in a message box.
+
+// file_commands.cpp
+void OpenCommand(CMainWindow& window);
+void SaveCommand(CMainWindow& window);
+void SaveAsCommand(CMainWindow& window);
+void QuitCommand(CMainWindow& window);
+
+// view_commands.cpp
+void SelectLevelCommand(CMainWindow& window);
+void RunGameCommand(CMainWindow& window);
+
+// help_commands.cpp
+void AboutCommand(CMainWindow& window);
+
+} // namespace tikaroo

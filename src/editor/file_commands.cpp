@@ -1,0 +1,91 @@
+// Open, Save, Save as and Quit.
+#include "command_handlers.h"
+#include "main_window.h"
+#include "status_texts.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+#include <exception>
+
+namespace tikaroo {
+
+namespace {
+
+const QString kNesFilter = QStringLiteral("NES files (*.nes)");
+
+// The model takes paths in the system's encoding of file names; relative ones are made absolute, so
+// that Run game and Save still find the file after the working folder changed.
+std::string SystemPath(const QString& path) {
+    return QFile::encodeName(QFileInfo(path).absoluteFilePath()).toStdString();
+}
+
+} // namespace
+
+bool CMainWindow::RefuseSecondOpen() {
+    if (rom.loaded == 0) return false;
+    QMessageBox::warning(
+        this, QString::fromLatin1(kProgramTitle),
+        QStringLiteral("File already loaded.\nClose the editor and open again to load new file."));
+    return true;
+}
+
+bool CMainWindow::OpenRom(const QString& path) {
+    if (RefuseSecondOpen()) return false;
+    try {
+        rom.LoadRom(SystemPath(path));
+    } catch (const std::exception& error) {
+        QMessageBox::critical(
+            this, QString::fromLatin1(kProgramTitle),
+            QStringLiteral("Unable to load file '%1'.\nIt is possible that read disk error or file "
+                           "corrupted.\n\nLoader returned error: '%2'")
+                .arg(path, QString::fromLocal8Bit(error.what())));
+        return false; // the failed load has already emptied the model
+    }
+    SetModified(false);
+    ShowLevel({false, 0});
+    SetStatusText(0, QStringLiteral("Ready"));
+    return true;
+}
+
+bool CMainWindow::SaveRomAs(const QString& path) {
+    try {
+        rom.SaveRom(path.isEmpty() ? std::string() : SystemPath(path));
+    } catch (const std::exception& error) {
+        QMessageBox::critical(
+            this, QString::fromLatin1(kProgramTitle),
+            QStringLiteral("Unable to save file '%1'.\nIt is possible that write disk error or "
+                           "loader error.\n\nLoader returned error: '%2'")
+                .arg(RomFilePath(), QString::fromLocal8Bit(error.what())));
+        return false;
+    }
+    // The view stays where the user left it; only the file name may have changed.
+    SetModified(false);
+    SetStatusText(0, QStringLiteral("Ready"));
+    UpdateTitle();
+    return true;
+}
+
+void OpenCommand(CMainWindow& window) {
+    if (window.RefuseSecondOpen()) return;
+    const QString path = QFileDialog::getOpenFileName(
+        &window, QString(), QStringLiteral("Bramwick's_Tikaroo_(E)_[!].nes"), kNesFilter);
+    if (!path.isEmpty()) window.OpenRom(path);
+}
+
+void SaveCommand(CMainWindow& window) {
+    window.SaveRomAs({});
+}
+
+void SaveAsCommand(CMainWindow& window) {
+    const QString path = QFileDialog::getSaveFileName(&window, QString(), window.RomFilePath(), kNesFilter);
+    if (!path.isEmpty()) window.SaveRomAs(path);
+}
+
+void QuitCommand(CMainWindow& window) {
+    window.close();
+}
+
+} // namespace tikaroo
