@@ -18,5 +18,9 @@ void DeclareDump(QCommandLineParser& parser);
 int RunDump(const VerbCall& call);
 void DeclareRender(QCommandLineParser& parser);
 int RunRender(const VerbCall& call);
+void DeclareExportTiles(QCommandLineParser& parser);
+int RunExportTiles(const VerbCall& call);
+void DeclareImportTiles(QCommandLineParser& parser);
+int RunImportTiles(const VerbCall& call);
 
 } // namespace tikaroo::cli

@@ -32,6 +32,14 @@ constexpr std::array kVerbs = {
          "instead: the level's rooms side by side (a bonus level: its area's rooms), no bands, lines or\n"
          "markers",
          1, Required, DeclareRender, RunRender},
+    Verb{"export-tiles", "ROM --bank N [--palette-set P] -o SHEET.png",
+         "write the 512 tiles of CHR bank N (1-7) as a 256x128 PNG tile sheet, coloured with sub-palette 0\n"
+         "of palette set P (1-16; by default level 1-1's)",
+         1, Required, DeclareExportTiles, RunExportTiles},
+    Verb{"import-tiles", "ROM --bank N SHEET.png [--assign LEFT:RIGHT] -o OUT.nes",
+         "put the tiles of a 256x128 sheet with four colours per half into CHR bank N (1-7) as the\n"
+         "graphics manager does, and save the image to OUT.nes",
+         2, Required, DeclareImportTiles, RunImportTiles},
 };
 
 void PrintHelp(std::ostream& out) {

@@ -1,8 +1,6 @@
 #include "commands.h"
 #include "open_game.h"
-
-#include <exception>
-#include <ostream>
+#include "save_game.h"
 
 namespace tikaroo::cli {
 
@@ -12,17 +10,9 @@ void DeclareSave(QCommandLineParser& parser) {
 }
 
 int RunSave(const VerbCall& call) {
-    const std::string out = call.Output();
     CGameRom rom;
     if (!OpenGame(call.Input(0), rom, call.err)) return kExitFailure;
-    try {
-        rom.SaveRom(out);
-    } catch (const std::exception& error) {
-        call.err << out << ": " << error.what() << "\n";
-        return kExitFailure;
-    }
-    call.out << "saved " << out << "\n";
-    return 0;
+    return SaveGame(rom, call.Output(), call.out, call.err) ? 0 : kExitFailure;
 }
 
 } // namespace tikaroo::cli

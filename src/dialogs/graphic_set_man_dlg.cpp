@@ -94,11 +94,7 @@ void CGraphicSetManDlg::ImportTiles() {
     for (std::size_t v = 0; v < paletteColours.size(); ++v) paletteColours[v] = NesColour(subPalette[v]);
     CTileImportDlg importer(std::move(sheet.picture), sheet.colours, paletteColours, this);
     if (importer.exec() != QDialog::Accepted) return;
-    EditGraphicSet& target = sets[static_cast<std::size_t>(set)];
-    target.tiles = importer.Tiles();
-    // An empty bank gets what makes it a set: one zero block and one zero room.
-    if (target.blocks.empty()) target.blocks.push_back(EditBlock{});
-    if (target.rooms.empty()) target.rooms.push_back(RoomGrid{});
+    sets[static_cast<std::size_t>(set)].TakeTiles(importer.Tiles());
     FillList();
 }
 

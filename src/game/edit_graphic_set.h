@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <utility>
 #include <vector>
 
 namespace tikaroo {
@@ -36,6 +37,13 @@ struct EditGraphicSet {
     std::vector<Tile> tiles;
 
     bool Present() const { return !rooms.empty() && !blocks.empty(); }
+    // Takes imported tiles. A set without blocks or rooms gets one zero block and one zero room, so
+    // that an empty bank becomes a set.
+    void TakeTiles(std::vector<Tile> imported) {
+        tiles = std::move(imported);
+        if (blocks.empty()) blocks.push_back(EditBlock{});
+        if (rooms.empty()) rooms.push_back(RoomGrid{});
+    }
     bool operator==(const EditGraphicSet&) const = default;
 };
 

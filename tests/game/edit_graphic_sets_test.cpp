@@ -135,13 +135,20 @@ TEST(ApplyGraphicSets, LevelRoomsKeepShowingWhatTheEditedRoomsShow) {
     }
 }
 
-TEST(ApplyGraphicSets, StoresTheTilesOfEachSet) {
+TEST(ApplyGraphicSets, StoresTheTilesOfEachSetUntilTheNextOpen) {
+    const test::TempDir dir;
     CGameRom rom = OpenSample();
     EditGraphicSets sets = *rom.ExpandGraphicSets();
     sets[4].tiles[300].fill(2);
+    sets[4].TakeTiles(sets[4].tiles);
+    sets[0].tiles[5].fill(1);
     ASSERT_TRUE(rom.ApplyGraphicSets(sets));
     EXPECT_EQ(rom.allTiles[4 * 512 + 300], sets[4].tiles[300]);
-    EXPECT_EQ(rom.ExpandGraphicSets()->at(4).tiles, sets[4].tiles);
+    rom.SaveRom(dir.Path("saved.nes"));
+    CGameRom reopened;
+    reopened.LoadRom(dir.Path("saved.nes"));
+    const EditGraphicSets stored = *reopened.ExpandGraphicSets();
+    for (std::size_t set = 0; set < sets.size(); ++set) EXPECT_EQ(stored[set].tiles, sets[set].tiles) << set;
 }
 
 TEST(ApplyGraphicSets, RefusesWithoutChangingAnything) {

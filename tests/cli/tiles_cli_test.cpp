@@ -1,0 +1,116 @@
+#include "cli/cli_runner.h"
+
+#include "dialogs/tile_sheet_file.h"
+#include "game/game_rom.h"
+#include "render/tile_drawing.h"
+#include "render/tile_sheet.h"
+#include "sample_game.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+namespace tikaroo {
+namespace {
+
+using test::RunCli;
+
+// Four colours in ascending order: the proposed assignment reads them back as values 0-3.
+constexpr SubPalette kAscending = {0x0F, 0x00, 0x10, 0x30};
+
+std::vector<Tile> PatternedTiles() {
+    std::vector<Tile> tiles(512);
+    for (std::size_t t = 0; t < tiles.size(); ++t)
+        for (std::size_t i = 0; i < 64; ++i) tiles[t][i] = static_cast<std::uint8_t>((t * 3 + i + i / 8) % 4);
+    return tiles;
+}
+
+bool SamePixels(const PictureBuffer& a, const PictureBuffer& b) {
+    return a.Width() == b.Width() && a.Height() == b.Height() &&
+           std::equal(a.Data(), a.Data() + a.Width() * a.Height(), b.Data());
+}
+
+class CliTiles : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(WritePngFile(DrawTileSheet(PatternedTiles(), kAscending), QString::fromStdString(sheet)));
+    }
+    QString Path(const char* name) const { return QString::fromStdString(dir.Path(name)); }
+
+    test::TempDir dir;
+    const std::string rom = dir.Write("sample.nes", sample::MakeSampleGame().file);
+    const std::string sheet = dir.Path("sheet.png");
+};
+
+TEST_F(CliTiles, ImportedTilesComeBackOutOfTheSavedImage) {
+    CGameRom sample;
+    sample.LoadRom(rom);
+    const SubPalette exportColours = SubPaletteOf(sample.paletteSets[3], 0);
+    struct Case {
+        const char* assign;
+        bool leftReversed;
+    };
+    for (const Case& c : {Case{"0123:0123", false}, Case{"3210:0123", true}}) {
+        SCOPED_TRACE(c.assign);
+        const auto imported = RunCli(
+            {"import-tiles", rom, "--bank", "5", sheet, "--assign", c.assign, "-o", dir.Path("out.nes")});
+        ASSERT_EQ(imported.exitCode, 0) << imported.err;
+        // Bank 5 was empty: its new set has no level set and is not stored, its tiles are.
+        EXPECT_NE(imported.err.find("warning: Graphic set #5: no level set uses it"), std::string::npos);
+        const auto exported = RunCli({"export-tiles", dir.Path("out.nes"), "--bank", "5", "--palette-set",
+                                      "4", "-o", dir.Path("back.png")});
+        ASSERT_EQ(exported.exitCode, 0) << exported.err;
+
+        std::vector<Tile> expected = PatternedTiles();
+        if (c.leftReversed)
+            for (std::size_t t = 0; t < 256; ++t)
+                for (std::uint8_t& pixel : expected[t]) pixel = static_cast<std::uint8_t>(3 - pixel);
+        EXPECT_TRUE(
+            SamePixels(LoadTileSheet(Path("back.png")).picture, DrawTileSheet(expected, exportColours)));
+    }
+}
+
+TEST_F(CliTiles, RefusedSheetsAndArgumentsWriteNothing) {
+    PictureBuffer fiveColours = DrawTileSheet(PatternedTiles(), kAscending);
+    fiveColours.SetPixel(1, 1, 0x123456);
+    PictureBuffer taller(256, 129);
+    taller.CopyFrom(fiveColours, {0, 0, 256, 128}, 0, 0);
+    taller.SetPixel(1, 1, 0);
+    ASSERT_TRUE(WritePngFile(fiveColours, Path("five.png")) && WritePngFile(taller, Path("taller.png")));
+    const std::string broken = dir.Write("broken.png", Bytes{0x89, 'P', 'N', 'G', 0, 0});
+    const std::string out = dir.Path("out.nes");
+    struct Case {
+        std::vector<std::string> args;
+        int exitCode;
+        std::string error;
+    };
+    const std::vector<Case> cases = {
+        {{"import-tiles", rom, "--bank", "1", dir.Path("five.png"), "-o", out},
+         1,
+         "Image must be in size 256x128 and with 4 colors"},
+        {{"import-tiles", rom, "--bank", "1", dir.Path("taller.png"), "-o", out},
+         1,
+         "Image must be in size 256x128 and with 4 colors"},
+        {{"import-tiles", rom, "--bank", "1", broken, "-o", out}, 1, "Invalid image file"},
+        {{"import-tiles", rom, "--bank", "8", sheet, "-o", out}, 2, "--bank must be a number from 1 to 7"},
+        {{"import-tiles", rom, "--bank", "1", sheet, "--assign", "0124:0123", "-o", out},
+         2,
+         "--assign takes LEFT:RIGHT"},
+        {{"export-tiles", rom, "--bank", "1", "--palette-set", "17", "-o", dir.Path("x.png")},
+         2,
+         "--palette-set must be a number from 1 to 16"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.error);
+        const auto result = RunCli(c.args);
+        EXPECT_EQ(result.exitCode, c.exitCode);
+        EXPECT_NE(result.err.find(c.error), std::string::npos) << result.err;
+        EXPECT_FALSE(std::filesystem::exists(out));
+        EXPECT_FALSE(std::filesystem::exists(dir.Path("x.png")));
+    }
+}
+
+} // namespace
+} // namespace tikaroo
