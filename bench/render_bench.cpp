@@ -104,9 +104,9 @@ void BM_BuildBlockCache(benchmark::State& state) {
     BusyLevel& level = Busy();
     Level& shown = level.tables.levels[5];
     shown.paletteZones = BuildPaletteZones(level.tables, shown);
+    PictureBuffer cache;
     for (auto _ : state) {
-        PictureBuffer cache =
-            BuildBlockCache(level.image, level.tables, level.tables.levelSets[0], 5, shown.paletteZones);
+        BuildBlockCache(cache, level.image, level.tables, level.tables.levelSets[0], 5, shown.paletteZones);
         benchmark::DoNotOptimize(cache.Data());
     }
 }
@@ -116,11 +116,11 @@ void BM_BuildLevelPicture(benchmark::State& state) {
     BusyLevel& level = Busy();
     Level& shown = level.tables.levels[5];
     shown.paletteZones = BuildPaletteZones(level.tables, shown);
-    const PictureBuffer cache =
-        BuildBlockCache(level.image, level.tables, level.tables.levelSets[0], 5, shown.paletteZones);
+    PictureBuffer cache;
+    BuildBlockCache(cache, level.image, level.tables, level.tables.levelSets[0], 5, shown.paletteZones);
+    PictureBuffer picture;
     for (auto _ : state) {
-        PictureBuffer picture =
-            BuildLevelPicture(level.tables, level.tables.levelSets[0], 5, shown.paletteZones, cache);
+        BuildLevelPicture(picture, level.tables, level.tables.levelSets[0], 5, shown.paletteZones, cache);
         benchmark::DoNotOptimize(picture.Data());
     }
 }

@@ -18,6 +18,7 @@ using namespace encoding;
 // The game's own lists never use the short form for steps of this many pixels or more, although
 // six bits of 8-pixel steps would reach 504; streams keep that form.
 constexpr std::uint32_t kShortStepLimit = 379;
+constexpr std::uint32_t kLongestShortStep = ((1U << kObjectStepBits) - 1) * kObjectPositionUnit;
 constexpr std::uint32_t kPositionMask = (1U << kObjectPositionBits) - 1;
 
 std::uint32_t Position(std::uint32_t x) {
@@ -43,7 +44,10 @@ void PutLongPosition(BitWriter& bits, std::uint32_t x) {
 // How the reader gets from `previous` to the next object at `x` (the list is sorted, so x >= previous).
 void PutPlacement(BitWriter& bits, std::uint32_t previous, std::uint32_t x) {
     const std::uint32_t step = x - previous;
-    if (step > 0 && step < kShortStepLimit) {
+    // Past the long form's ten bits only short steps reach; a read list always gets there that way,
+    // its objects standing no farther apart than the steps that put them there.
+    const bool pastLongForm = Position(x) > kPositionMask;
+    if ((step > 0 && step < kShortStepLimit) || (pastLongForm && step <= kLongestShortStep)) {
         PutShortStep(bits, step);
     } else if ((Position(x) & kPositionMask) == 0) {
         // A long position of 0 would end the list here and lose every later object; a short step of 0

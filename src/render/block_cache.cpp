@@ -46,20 +46,18 @@ void DrawAllZones(PictureBuffer& cache, const CGameImage& image, const GraphicSe
 
 } // namespace
 
-PictureBuffer BuildBlockCache(CGameImage& image, const GameTables& tables, const LevelSet& levelSet,
-                              std::size_t levelSlot, const std::vector<PaletteZone>& zones) {
+void BuildBlockCache(PictureBuffer& cache, CGameImage& image, const GameTables& tables,
+                     const LevelSet& levelSet, std::size_t levelSlot, const std::vector<PaletteZone>& zones) {
     SelectChrBanks(image, LevelBankSet(levelSet.GraphicSetId()));
     const std::size_t zonesDrawn = ZonesDrawn(zones);
-    PictureBuffer cache(static_cast<std::int32_t>(zonesDrawn) * kBlockPlacesPerZone * kBlockSize,
-                        2 * kBlockSize);
+    cache.Clear(static_cast<std::int32_t>(zonesDrawn) * kBlockPlacesPerZone * kBlockSize, 2 * kBlockSize);
     const GraphicSet* graphicSet = GraphicSetOf(tables, levelSet);
-    if (graphicSet == nullptr) return cache;
+    if (graphicSet == nullptr) return;
     DrawAllZones(cache, image, *graphicSet, zones, zonesDrawn, false);
     if (HasBossRow(levelSlot)) {
         SelectChrBanks(image, kBossBankSet);
         DrawAllZones(cache, image, *graphicSet, zones, zonesDrawn, true);
     }
-    return cache;
 }
 
 } // namespace tikaroo

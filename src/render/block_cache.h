@@ -24,7 +24,7 @@ PictureRect CachedBlock(std::size_t zone, std::uint8_t block, bool boss);
 
 // Draws the blocks of the graphic set of `levelSet` with every zone up to the last one a room number
 // can fall in; the CHR banks keep the last set selected.
-PictureBuffer BuildBlockCache(CGameImage& image, const GameTables& tables, const LevelSet& levelSet,
-                              std::size_t levelSlot, const std::vector<PaletteZone>& zones);
+void BuildBlockCache(PictureBuffer& cache, CGameImage& image, const GameTables& tables,
+                     const LevelSet& levelSet, std::size_t levelSlot, const std::vector<PaletteZone>& zones);
 
 } // namespace tikaroo

@@ -36,11 +36,12 @@ bool IsBossRoom(std::size_t levelSlot, std::size_t absoluteRoom) {
     return (absoluteRoom >= kFirstBossRoom && levelSlot % 4 == 3) || levelSlot == kBossSlot;
 }
 
-PictureBuffer BuildLevelPicture(const GameTables& tables, const LevelSet& levelSet, std::size_t levelSlot,
-                                const std::vector<PaletteZone>& zones, const PictureBuffer& blockCache) {
-    PictureBuffer picture(static_cast<std::int32_t>(levelSet.rooms.size()) * kRoomWidth, kRoomHeight);
+void BuildLevelPicture(PictureBuffer& picture, const GameTables& tables, const LevelSet& levelSet,
+                       std::size_t levelSlot, const std::vector<PaletteZone>& zones,
+                       const PictureBuffer& blockCache) {
+    picture.Clear(static_cast<std::int32_t>(levelSet.rooms.size()) * kRoomWidth, kRoomHeight);
     const GraphicSet* graphicSet = GraphicSetOf(tables, levelSet);
-    if (graphicSet == nullptr) return picture;
+    if (graphicSet == nullptr) return;
     for (std::size_t a = 0; a < levelSet.rooms.size(); ++a) {
         const bool boss = IsBossRoom(levelSlot, a);
         const std::size_t zone = ZoneOfRoom(zones, a);
@@ -55,7 +56,6 @@ PictureBuffer BuildLevelPicture(const GameTables& tables, const LevelSet& levelS
             }
         }
     }
-    return picture;
 }
 
 } // namespace tikaroo

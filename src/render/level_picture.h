@@ -11,9 +11,10 @@ namespace tikaroo {
 // Boss rooms: from room 61 on in round-4 levels, and every room of the hidden slot 32.
 bool IsBossRoom(std::size_t levelSlot, std::size_t absoluteRoom);
 
-// Every room of `levelSet` side by side (room a at x = 128a, 352 high), assembled block by block from
-// the block cache with each room's palette zone.
-PictureBuffer BuildLevelPicture(const GameTables& tables, const LevelSet& levelSet, std::size_t levelSlot,
-                                const std::vector<PaletteZone>& zones, const PictureBuffer& blockCache);
+// Draws into `picture` every room of `levelSet` side by side (room a at x = 128a, 352 high), assembled
+// block by block from the block cache with each room's palette zone.
+void BuildLevelPicture(PictureBuffer& picture, const GameTables& tables, const LevelSet& levelSet,
+                       std::size_t levelSlot, const std::vector<PaletteZone>& zones,
+                       const PictureBuffer& blockCache);
 
 } // namespace tikaroo

@@ -75,8 +75,8 @@ void CLevelRenderer::BuildLevelPicture(CGameImage& image, GameTables& tables, bo
     const LevelSet* levelSet = level != nullptr ? LevelSetOf(tables, *level) : nullptr;
     if (levelSet == nullptr) return;
     const std::size_t slot = tables.view.currentLevel;
-    if (rebuildCache) blockCache_ = BuildBlockCache(image, tables, *levelSet, slot, level->paletteZones);
-    levelPicture_ = tikaroo::BuildLevelPicture(tables, *levelSet, slot, level->paletteZones, blockCache_);
+    if (rebuildCache) BuildBlockCache(blockCache_, image, tables, *levelSet, slot, level->paletteZones);
+    tikaroo::BuildLevelPicture(levelPicture_, tables, *levelSet, slot, level->paletteZones, blockCache_);
 }
 
 std::size_t CLevelRenderer::RoomCountShown(const GameTables& tables) const {

@@ -55,6 +55,10 @@ bool PictureBuffer::Resize(std::int32_t width, std::int32_t height) {
     return true;
 }
 
+void PictureBuffer::Clear(std::int32_t width, std::int32_t height) {
+    if (!Resize(width, height)) Fill(0);
+}
+
 void PictureBuffer::Fill(std::uint32_t colour) {
     std::fill(pixels_.begin(), pixels_.end(), colour);
 }
@@ -119,8 +123,13 @@ void PictureBuffer::CopyRows(const PictureBuffer& source, PictureRect from, std:
 }
 
 void PictureBuffer::CopyFrom(const PictureBuffer& source, PictureRect from, std::int32_t x, std::int32_t y) {
-    CopyRows(source, from, x, y, [](const std::uint32_t* in, std::uint32_t* out, std::size_t count) {
-        std::memmove(out, in, count * sizeof(std::uint32_t));
+    // Rows overlap only within one picture; memcpy is the faster copy where they cannot.
+    const bool self = &source == this;
+    CopyRows(source, from, x, y, [self](const std::uint32_t* in, std::uint32_t* out, std::size_t count) {
+        if (self)
+            std::memmove(out, in, count * sizeof(std::uint32_t));
+        else
+            std::memcpy(out, in, count * sizeof(std::uint32_t));
     });
 }
 

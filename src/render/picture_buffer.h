@@ -75,6 +75,8 @@ public:
 
     // Recreates the picture black when its size differs; returns whether it did.
     bool Resize(std::int32_t width, std::int32_t height);
+    // A black picture of this size, in the memory the picture holds when its size is the same.
+    void Clear(std::int32_t width, std::int32_t height);
 
     void Fill(std::uint32_t colour);
     void FillRect(PictureRect rect, std::uint32_t colour);

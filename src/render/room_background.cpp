@@ -58,6 +58,9 @@ struct PreparedRoom {
     const RoomBackground* room = nullptr;
     std::array<StripRun, kStrips> runs{};
     std::size_t runCount = 0;
+    // Rows outside these hold only the gradient: neither the room picture nor its mask reach them.
+    std::int32_t firstRow = 0;
+    std::int32_t endRow = 0;
 };
 
 PreparedRoom Prepare(const RoomBackground& room) {
@@ -71,6 +74,9 @@ PreparedRoom Prepare(const RoomBackground& room) {
         else
             prepared.runs[prepared.runCount++] = {x, x + kRoomStripWidth, top};
     }
+    const auto [lowest, highest] = std::minmax_element(room.stripOffsets.begin(), room.stripOffsets.end());
+    prepared.firstRow = std::min(room.top + *lowest, room.maskTop);
+    prepared.endRow = std::max(room.top + *highest + kRoomHeight, room.maskTop + room.mask->height);
     return prepared;
 }
 
@@ -129,8 +135,14 @@ void DrawRoomBackgrounds(PictureBuffer& canvas, std::span<const std::uint32_t> g
     for (std::int32_t y = 0; y < rows; ++y) {
         const std::uint32_t colour = gradient[static_cast<std::size_t>(y)];
         const auto row = canvas.Row(y);
-        for (std::int32_t r = 0; r < roomCount; ++r)
-            DrawRoomRow(row.data() + r * kRoomWidth, y, colour, prepared[static_cast<std::size_t>(r)]);
+        for (std::int32_t r = 0; r < roomCount; ++r) {
+            const PreparedRoom& room = prepared[static_cast<std::size_t>(r)];
+            std::uint32_t* out = row.data() + r * kRoomWidth;
+            if (y >= room.firstRow && y < room.endRow)
+                DrawRoomRow(out, y, colour, room);
+            else
+                std::fill(out, out + kRoomWidth, colour);
+        }
         std::fill(row.begin() + roomCount * kRoomWidth, row.end(), colour);
     }
 }

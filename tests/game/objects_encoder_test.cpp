@@ -55,6 +55,12 @@ TEST(ObjectsListEncoding, SameXUsesTheLongFormUnlessItsPositionWouldEndTheList) 
               BitsToBytes("0000000000 000101 0 000000 000111 0 001010 001001 1 0000000000"));
 }
 
+TEST(ObjectsListEncoding, PastTheLongFormsReachShortStepsGoUpTo504Pixels) {
+    // 8200 is past the ten bits of a long position; a short step of 424 reaches it exactly.
+    EXPECT_EQ(Stream({Object(1, 7776), Object(2, 8200)}),
+              BitsToBytes("1111001100 000001 0 110101 000010 1 0000000000 00000000"));
+}
+
 TEST(ObjectsListEncoding, SortsTheModelListStablyByX) {
     ObjectsList list = {Object(3, 80), Object(1, 8), Object(4, 80), Object(2, 8)};
     Bytes out;

@@ -113,7 +113,8 @@ struct CacheScene {
 
 TEST(BlockCache, HoldsEveryBlockPerZone) {
     CacheScene scene;
-    const PictureBuffer cache = BuildBlockCache(scene.image, scene.tables, scene.levelSet, 0, scene.zones);
+    PictureBuffer cache;
+    BuildBlockCache(cache, scene.image, scene.tables, scene.levelSet, 0, scene.zones);
     EXPECT_EQ(cache.Width(), 2 * 8192);
     EXPECT_EQ(cache.Height(), 64);
     EXPECT_EQ(cache.Pixel(5, 5), NesColour(0x01));             // zone 0, block 0, sub-palette 0
@@ -129,7 +130,8 @@ TEST(BlockCache, HoldsEveryBlockPerZone) {
     PaletteZone beyond = scene.zones[1];
     beyond.startRoom = 64;
     scene.zones.resize(256, beyond);
-    EXPECT_EQ(BuildBlockCache(scene.image, scene.tables, scene.levelSet, 0, scene.zones).Width(), 2 * 8192);
+    BuildBlockCache(cache, scene.image, scene.tables, scene.levelSet, 0, scene.zones);
+    EXPECT_EQ(cache.Width(), 2 * 8192);
 }
 
 TEST(BlockCache, BossRowForRoundFourAndTheHiddenSlot) {
@@ -137,9 +139,11 @@ TEST(BlockCache, BossRowForRoundFourAndTheHiddenSlot) {
     for (std::size_t slot : {0u, 1u, 2u, 4u, 30u}) EXPECT_FALSE(HasBossRow(slot)) << slot;
 
     CacheScene scene;
-    const PictureBuffer plain = BuildBlockCache(scene.image, scene.tables, scene.levelSet, 2, scene.zones);
+    PictureBuffer plain;
+    BuildBlockCache(plain, scene.image, scene.tables, scene.levelSet, 2, scene.zones);
     EXPECT_EQ(plain.Pixel(5, 32 + 5), 0u);
-    const PictureBuffer boss = BuildBlockCache(scene.image, scene.tables, scene.levelSet, 7, scene.zones);
+    PictureBuffer boss;
+    BuildBlockCache(boss, scene.image, scene.tables, scene.levelSet, 7, scene.zones);
     EXPECT_EQ(boss.Pixel(5, 5), NesColour(0x01));
     EXPECT_EQ(boss.Pixel(5, 32 + 5), NesColour(0x02));
     EXPECT_EQ(boss.Pixel(8192 + 32 + 5, 32 + 5), NesColour(0x26));
