@@ -1,6 +1,5 @@
-// Opens arbitrary bytes as a ROM image and draws every level and bonus level as the editor shows them:
-// level picture, background and overlay. Drawing never fails, and no picture grows past its limits.
-#include "fuzz_input.h"
+#include "check_support.h"
+#include "fuzz_checks.h"
 
 #include "object_pictures/embedded_object_pictures.h"
 #include "render/level_lookup.h"
@@ -8,30 +7,28 @@
 #include "render/marker_sheets.h"
 #include "render/room_geometry.h"
 
-#include <string>
+namespace tikaroo::fuzz {
 
 namespace {
 
-using namespace tikaroo;
+constexpr std::int32_t kWidestCanvas = static_cast<std::int32_t>(kRoomsPerLevelSet) * kRoomWidth;
 
 void DrawShownLevel(CLevelRenderer& renderer, CGameRom& rom) {
     try {
         renderer.SelectLevel(rom, rom);
     } catch (const std::exception& error) {
-        fuzz::Fail("drawing a level failed", error.what());
+        throw Finding{std::string("drawing a level failed: ") + error.what()};
     }
     const PictureBuffer& canvas = renderer.Canvas();
-    if (canvas.Height() > kMaxCanvasHeight || canvas.Width() > static_cast<int>(kRoomsPerLevelSet) * kRoomWidth)
-        fuzz::Fail("a canvas beyond its limits",
-                   (std::to_string(canvas.Width()) + " x " + std::to_string(canvas.Height())).c_str());
+    if (canvas.Height() > kMaxCanvasHeight || canvas.Width() > kWidestCanvas)
+        throw Finding{"a canvas of " + std::to_string(canvas.Width()) + " x " +
+                      std::to_string(canvas.Height())};
 }
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+void DrawEveryLevel(CGameRom& rom) {
     static const MarkerSheetSet sheets = BuildMarkerSheets(EmbeddedObjectPictures());
-    CGameRom rom;
-    if (!fuzz::OpenInput(data, size, rom)) return 0;
     CLevelRenderer renderer;
     renderer.SetMarkerSheets(&sheets.markerSheet, &sheets.selectedMarkerSheet);
     for (std::uint8_t slot = 0; slot < kLevelSlotCount; ++slot) {
@@ -42,5 +39,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         ViewBonusLevel(rom, bonus);
         DrawShownLevel(renderer, rom);
     }
-    return 0;
 }
+
+} // namespace tikaroo::fuzz
