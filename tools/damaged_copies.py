@@ -71,8 +71,8 @@ def verbs(path, folder, index):
     return [
         ["info", path],
         ["dump", path],
-        ["convert", path, out + ".converted"],
-        ["save", path, out + ".saved"],
+        ["convert", path, "-o", out + ".converted"],
+        ["save", path, "-o", out + ".saved"],
         ["render", path, "--level", level, "-o", out + ".png"],
         ["render", path, "--bonus", str(index % 9 + 1), "--map", "-o", out + ".map.png"],
     ]
@@ -121,7 +121,7 @@ def main():
         with open(options.sample, "rb") as sample:
             original = sample.read()
         expanded_path = os.path.join(folder, "expanded.nes")
-        subprocess.run([options.cli, "convert", options.sample, expanded_path], check=True,
+        subprocess.run([options.cli, "convert", options.sample, "-o", expanded_path], check=True,
                        stdout=subprocess.DEVNULL)
         with open(expanded_path, "rb") as expanded:
             bases = [("original", original), ("expanded", expanded.read())]

@@ -180,6 +180,8 @@ int RunRender(const VerbCall& call) {
             return kExitFailure;
         }
         call.out << "wrote " << path << "\n";
+        if (!request->map && renderer.DrawnCut())
+            call.err << "warning: " << path << ": " << kDrawnCutText << "\n";
     }
     return 0;
 }

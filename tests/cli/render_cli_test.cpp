@@ -1,13 +1,16 @@
 #include "cli/cli_runner.h"
 
 #include "game/game_rom.h"
+#include "render/level_renderer.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QImageReader>
 #include <QString>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace tikaroo {
@@ -42,6 +45,19 @@ TEST(CliRender, WritesTheCanvasOfALevelAsPng) {
     EXPECT_GE(image.height(), 992);
     // The top rows are the background gradient's first colour.
     EXPECT_EQ(image.pixel(0, 0) & 0xFFFFFF, 0x202020u);
+}
+
+TEST(CliRender, ALevelTallerThanTheCanvasIsDrawnCutWithAWarning) {
+    test::TempDir dir;
+    Bytes steep = test::TempDir::Read(SamplePath());
+    // The background step table at $BE63 of the sample's first bank: a far steeper step than the game's.
+    std::fill_n(steep.begin() + 16 + 0x3E63, 8, 0x7F);
+    const std::string out = dir.Path("steep.png");
+    const auto result = RunCli({"render", dir.Write("steep.nes", steep), "--level", "1-1", "-o", out});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.err, "warning: " + out + ": " + kDrawnCutText + "\n");
+    // Its size only: the picture is larger than QImage reads by default.
+    EXPECT_EQ(QImageReader(QString::fromStdString(out)).size().height(), kMaxCanvasHeight);
 }
 
 TEST(CliRender, MapIsTheCleanLevelPictureAndBonusMapsOnlyItsRooms) {
