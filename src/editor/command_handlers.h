@@ -17,6 +17,13 @@ void QuitCommand(CMainWindow& window);
 void SelectLevelCommand(CMainWindow& window);
 void RunGameCommand(CMainWindow& window);
 
+// level_commands.cpp
+void LevelSettingsCommand(CMainWindow& window);
+void CreateLevelSetCommand(CMainWindow& window);
+void ModifyLevelSetsCommand(CMainWindow& window);
+void GameSettingsCommand(CMainWindow& window);
+void BonusAreaCommand(CMainWindow& window);
+
 // help_commands.cpp
 void AboutCommand(CMainWindow& window);
 
