@@ -24,6 +24,11 @@ void ModifyLevelSetsCommand(CMainWindow& window);
 void GameSettingsCommand(CMainWindow& window);
 void BonusAreaCommand(CMainWindow& window);
 
+// palette_commands.cpp
+void PalettesEditorCommand(CMainWindow& window);
+void PaletteUpdatersCommand(CMainWindow& window);
+void OtherPalettesCommand(CMainWindow& window);
+
 // help_commands.cpp
 void AboutCommand(CMainWindow& window);
 
