@@ -1,11 +1,11 @@
 // The level, level set, game settings and bonus area commands end to end: edits made in the dialogs of
 // the window reach the saved file, and nothing else changes.
-#include "cli/json/model_json.h"
 #include "dialogs/bonus_level_settings_dlg.h"
 #include "dialogs/dialog_driver.h"
 #include "dialogs/game_settings_dlg.h"
 #include "dialogs/level_prop_dlg.h"
 #include "dialogs/level_set_editor_dlg.h"
+#include "dump_differences.h"
 #include "editor/main_window.h"
 #include "editor/nes_canvas.h"
 #include "sample_game.h"
@@ -14,44 +14,15 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QJsonArray>
 #include <QSpinBox>
 
 using namespace tikaroo;
+using test::CollectDifferences;
+using test::DumpOf;
 using test::Keys;
 using test::OnNextModal;
 
 namespace {
-
-// Every leaf where two JSON values differ, and every array element only one of them has.
-void CollectDifferences(const QJsonValue& left, const QJsonValue& right, const QString& path,
-                        QStringList& out) {
-    if (left.isObject() && right.isObject()) {
-        const QJsonObject a = left.toObject();
-        const QJsonObject b = right.toObject();
-        QStringList keys = a.keys() + b.keys();
-        keys.removeDuplicates();
-        for (const QString& key : keys) CollectDifferences(a.value(key), b.value(key), path + "." + key, out);
-    } else if (left.isArray() && right.isArray()) {
-        const QJsonArray a = left.toArray();
-        const QJsonArray b = right.toArray();
-        for (qsizetype i = 0; i < std::max(a.size(), b.size()); ++i) {
-            const QString at = QStringLiteral("%1[%2]").arg(path).arg(i);
-            if (i < a.size() && i < b.size())
-                CollectDifferences(a[i], b[i], at, out);
-            else
-                out << at;
-        }
-    } else if (left != right) {
-        out << path;
-    }
-}
-
-QJsonObject DumpOf(const std::string& path) {
-    CGameRom rom;
-    rom.LoadRom(path);
-    return cli::ModelToJson(rom);
-}
 
 QImage CanvasPicture(CMainWindow& window) {
     return window.Canvas()->grab().toImage();

@@ -1,10 +1,10 @@
 // The palette commands of the main window, end to end on the sample game.
-#include "cli/json/model_json.h"
 #include "dialogs/choose_number_dlg.h"
 #include "dialogs/dialog_driver.h"
 #include "dialogs/pal_editor_dlg.h"
 #include "dialogs/pal_modifier_dlg.h"
 #include "dialogs/pal_upd_editor_dlg.h"
+#include "dump_differences.h"
 #include "editor/main_window.h"
 #include "render/level_renderer.h"
 #include "render/nes_colors.h"
@@ -13,42 +13,12 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QJsonArray>
 #include <QListWidget>
-#include <QSet>
 
 using namespace tikaroo;
 using namespace tikaroo::test;
 
 namespace {
-
-// Every number of a JSON value by its path.
-void Flatten(const QJsonValue& value, const QString& path, QMap<QString, QJsonValue>& leaves) {
-    if (value.isObject()) {
-        const QJsonObject object = value.toObject();
-        for (auto it = object.begin(); it != object.end(); ++it)
-            Flatten(it.value(), path + '/' + it.key(), leaves);
-    } else if (value.isArray()) {
-        const QJsonArray array = value.toArray();
-        for (qsizetype i = 0; i < array.size(); ++i)
-            Flatten(array[i], path + '/' + QString::number(i), leaves);
-    } else {
-        leaves.insert(path, value);
-    }
-}
-
-// The paths at which the dumps of two models differ.
-QSet<QString> DumpDifferences(const GameTables& left, const GameTables& right) {
-    QMap<QString, QJsonValue> a, b;
-    Flatten(cli::ModelToJson(left), {}, a);
-    Flatten(cli::ModelToJson(right), {}, b);
-    QSet<QString> paths;
-    for (auto it = a.begin(); it != a.end(); ++it)
-        if (b.value(it.key()) != it.value()) paths.insert(it.key());
-    for (auto it = b.begin(); it != b.end(); ++it)
-        if (!a.contains(it.key())) paths.insert(it.key());
-    return paths;
-}
 
 CGameRom Reopen(const std::string& path) {
     CGameRom rom;
@@ -133,19 +103,21 @@ private slots:
         QVERIFY(window.SaveRomAs(QString::fromStdString(dir.Path("edited.nes"))));
         CGameRom after = Reopen(dir.Path("edited.nes"));
 
-        QSet<QString> expected = {QStringLiteral("/paletteSets/%1/1").arg(levelSet),
-                                  QStringLiteral("/otherPalettes/17")};
+        QStringList expected = {QStringLiteral(".paletteSets[%1][1]").arg(levelSet)};
         for (std::size_t entry = 0; entry < kPaletteColours; ++entry)
             if (before.paletteSets[3][entry] != before.paletteSets[7][entry])
-                expected.insert(QStringLiteral("/paletteSets/7/%1").arg(entry));
-        // The shown updater is the last (level 1-1 names none); its new modifier is its last.
+                expected << QStringLiteral(".paletteSets[7][%1]").arg(entry);
+        // The shown updater is the last (level 1-1 names none); the new modifier comes last in it.
         const std::size_t shown = before.paletteUpdaters.size() - 1;
-        const QString modifier = QStringLiteral("/paletteUpdaters/%1/modifiers/%2")
-                                     .arg(shown)
-                                     .arg(before.paletteUpdaters.at(shown).modifiers.size());
-        expected += {modifier + "/key", modifier + "/entries/0/0", modifier + "/entries/0/1",
-                     modifier + "/entries/0/2", modifier + "/entries/0/3"};
-        QCOMPARE(DumpDifferences(before, after), expected);
+        expected << QStringLiteral(".paletteUpdaters[%1].modifiers[%2]")
+                        .arg(shown)
+                        .arg(before.paletteUpdaters.at(shown).modifiers.size());
+        expected << QStringLiteral(".otherPalettes[17]");
+        QStringList differences;
+        CollectDifferences(DumpOf(dir.Path("unedited.nes")), DumpOf(dir.Path("edited.nes")), "", differences);
+        differences.sort();
+        expected.sort();
+        QCOMPARE(differences, expected);
         // The copy no level names is dropped by the save.
         QCOMPARE(after.paletteUpdaters.size(), before.paletteUpdaters.size());
 

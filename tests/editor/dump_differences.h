@@ -1,0 +1,46 @@
+#pragma once
+
+// Where two saved games differ, told by their dumps (the model JSON of tikaroo-cli dump).
+#include "cli/json/model_json.h"
+#include "game/game_rom.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QStringList>
+
+#include <algorithm>
+#include <string>
+
+namespace tikaroo::test {
+
+// Every leaf where two JSON values differ, and every array element only one of them has.
+inline void CollectDifferences(const QJsonValue& left, const QJsonValue& right, const QString& path,
+                               QStringList& out) {
+    if (left.isObject() && right.isObject()) {
+        const QJsonObject a = left.toObject();
+        const QJsonObject b = right.toObject();
+        QStringList keys = a.keys() + b.keys();
+        keys.removeDuplicates();
+        for (const QString& key : keys) CollectDifferences(a.value(key), b.value(key), path + "." + key, out);
+    } else if (left.isArray() && right.isArray()) {
+        const QJsonArray a = left.toArray();
+        const QJsonArray b = right.toArray();
+        for (qsizetype i = 0; i < std::max(a.size(), b.size()); ++i) {
+            const QString at = QStringLiteral("%1[%2]").arg(path).arg(i);
+            if (i < a.size() && i < b.size())
+                CollectDifferences(a[i], b[i], at, out);
+            else
+                out << at;
+        }
+    } else if (left != right) {
+        out << path;
+    }
+}
+
+inline QJsonObject DumpOf(const std::string& path) {
+    CGameRom rom;
+    rom.LoadRom(path);
+    return cli::ModelToJson(rom);
+}
+
+} // namespace tikaroo::test
