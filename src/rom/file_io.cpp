@@ -26,38 +26,61 @@ FileReadResult ReadWholeFile(const std::string& path, std::uintmax_t maxSize, By
 
 namespace {
 
+// As many links as the system itself follows before it gives up on a loop.
+constexpr int kMaxLinkHops = 40;
+
+// The file that `path` names once its symbolic links are followed.
+fs::path FollowLinks(fs::path path) {
+    std::error_code ec;
+    for (int hop = 0; hop < kMaxLinkHops && fs::is_symlink(path, ec); ++hop) {
+        const fs::path target = fs::read_symlink(path, ec);
+        if (ec) break;
+        path = target.is_absolute() ? target : path.parent_path() / target;
+    }
+    return path;
+}
+
 fs::path TemporaryBeside(const fs::path& target) {
     std::random_device seed;
     const auto tag = std::to_string(std::uniform_int_distribution<unsigned>(0, 0xFFFFFFU)(seed));
     return target.parent_path() / (target.filename().string() + ".tmp" + tag);
 }
 
-bool WriteAndFlush(const fs::path& path, const Bytes& bytes) {
-    std::FILE* file = std::fopen(path.string().c_str(), "wb");
-    if (file == nullptr) return false;
+// Writes all bytes to the open file and closes it.
+bool WriteAndClose(std::FILE* file, const Bytes& bytes) {
     const bool written = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
     const bool flushed = std::fflush(file) == 0;
     const bool closed = std::fclose(file) == 0;
     return written && flushed && closed;
 }
 
+bool WriteInPlace(const fs::path& path, const Bytes& bytes) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    return file != nullptr && WriteAndClose(file, bytes);
+}
+
 } // namespace
 
 bool WriteFileAtomically(const std::string& path, const Bytes& bytes) {
-    const fs::path target(path);
+    // Through a symbolic link the real file is replaced; the link stays a link.
+    const fs::path target = FollowLinks(path);
     std::error_code ec;
     if (fs::is_directory(target, ec)) return false;
+    const fs::file_status old = fs::status(target, ec);
+    const bool replacing = fs::exists(old);
+
     const fs::path temporary = TemporaryBeside(target);
-    if (!WriteAndFlush(temporary, bytes)) {
-        fs::remove(temporary, ec);
-        return false;
-    }
-    fs::rename(temporary, target, ec);
-    if (ec) {
-        fs::remove(temporary, ec);
-        return false;
-    }
-    return true;
+    std::FILE* file = std::fopen(temporary.c_str(), "wbx");
+    // No temporary file beside it (a folder the user may not add to, a name at the length limit): the
+    // file itself is written, if it can be.
+    if (file == nullptr) return WriteInPlace(target, bytes);
+    bool done = WriteAndClose(file, bytes);
+    // The new file keeps the permission bits of the one it replaces.
+    if (done && replacing) fs::permissions(temporary, old.permissions(), fs::perm_options::replace, ec);
+    if (done) fs::rename(temporary, target, ec);
+    done = done && !ec;
+    if (!done) fs::remove(temporary, ec);
+    return done;
 }
 
 } // namespace tikaroo

@@ -13,7 +13,9 @@ enum class FileReadResult { Ok, CannotOpen, TooLarge, ShortRead };
 FileReadResult ReadWholeFile(const std::string& path, std::uintmax_t maxSize, Bytes& out);
 
 // Writes all bytes to a temporary file beside `path` and only then replaces `path`, so a failed write
-// never leaves a truncated file where a good one stood. Returns false on any failure.
+// never leaves a truncated file where a good one stood. A symbolic link is followed to the file it names,
+// which is replaced with its permission bits kept; where its folder takes no temporary file, a file that
+// can be written is written in place. Returns false on any failure.
 bool WriteFileAtomically(const std::string& path, const Bytes& bytes);
 
 } // namespace tikaroo

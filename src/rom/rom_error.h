@@ -1,8 +1,10 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 namespace tikaroo {
 
@@ -33,11 +35,15 @@ inline constexpr const char* kNoSuchLevel = "No such level";
 inline constexpr const char* kBonusAreaLevelMissing = "The bonus area names a level that does not exist";
 
 // Every text above: a model failure that carries any other text is a fault of the program.
-inline constexpr std::array kAll = {kCorruptFile,        kOriginalChrSize,   kInvalidPointer,
-                                    kChrLoadOutOfBank,   kChrStoreOutOfBank, kTooManyTiles,
-                                    kBitfieldOutOfRange, kNotEnoughMemory,   kWriteError,
-                                    kInvalidTile,        kInvalidSize,       kNoSuchLevel,
-                                    kBonusAreaLevelMissing};
+inline constexpr std::array kAll = {
+    kCorruptFile,      kOriginalChrSize,     kInvalidPointer,       kChrLoadOutOfBank,   kChrStoreOutOfBank,
+    kTooManyTiles,     kBitfieldOutOfRange,  kNotEnoughMemory,      kWriteError,         kLineGeomOverflow,
+    kTopLinesOverflow, kBottomLinesOverflow, kBlocksOverflow,       kAttributesOverflow, kInvalidTile,
+    kInvalidSize,      kNoSuchLevel,         kBonusAreaLevelMissing};
+
+inline bool IsModelErrorText(std::string_view text) {
+    return std::find(kAll.begin(), kAll.end(), text) != kAll.end();
+}
 } // namespace errors
 
 } // namespace tikaroo

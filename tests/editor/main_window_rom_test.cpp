@@ -7,12 +7,18 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
+
+#include <functional>
 
 using namespace tikaroo;
 
@@ -28,6 +34,28 @@ void AnswerNextMessageBox(QMessageBox::StandardButton button, QString* text) {
     });
 }
 
+// Ticks "bonus level" in the next level selection dialog, picks bonus level `row` and presses OK;
+// `afterwards` runs just before OK.
+void PickBonusLevelInNextDialog(int row, const std::function<void()>& afterwards = {}) {
+    QTimer::singleShot(0, [row, afterwards] {
+        auto* dialog = qobject_cast<CSelectLevelDlg*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        // A failed check must not leave the dialog open.
+        auto pick = [dialog, row] {
+            auto* list = dialog->findChild<QListWidget*>("levels");
+            QCOMPARE(list->count(), 32);
+            QCOMPARE(list->currentItem()->text(), QStringLiteral("Area 1, Round 1"));
+            QTest::keyClick(dialog->findChild<QCheckBox*>(), Qt::Key_Space);
+            QCOMPARE(list->count(), 9);
+            list->setCurrentRow(row);
+        };
+        pick();
+        if (afterwards) afterwards();
+        QTest::keyClick(dialog, Qt::Key_Return);
+        if (dialog->isVisible()) dialog->reject();
+    });
+}
+
 // Counts the paint events of a widget.
 class PaintCounter : public QObject {
 public:
@@ -39,6 +67,14 @@ protected:
         if (event->type() == QEvent::Paint) ++count;
         return false;
     }
+};
+
+// Takes the URLs that would go to the system's programs.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+    Q_INVOKABLE void Open(const QUrl& url) { urls << url; }
 };
 
 } // namespace
@@ -103,28 +139,32 @@ private slots:
         CMainWindow window;
         window.show();
         QVERIFY(window.OpenRom(samplePath));
-        QTimer::singleShot(0, [] {
-            auto* dialog = qobject_cast<CSelectLevelDlg*>(QApplication::activeModalWidget());
-            QVERIFY(dialog);
-            // A failed check must not leave the dialog open.
-            auto pick = [dialog] {
-                auto* list = dialog->findChild<QListWidget*>("levels");
-                QCOMPARE(list->count(), 32);
-                QCOMPARE(list->currentItem()->text(), QStringLiteral("Area 1, Round 1"));
-                QTest::keyClick(dialog->findChild<QCheckBox*>(), Qt::Key_Space);
-                QCOMPARE(list->count(), 9);
-                list->setCurrentRow(3);
-                dialog->accept();
-            };
-            pick();
-            if (dialog->isVisible()) dialog->reject();
-        });
+        PickBonusLevelInNextDialog(3);
         window.Action(kCmdSelectLevel)->trigger();
         QCOMPARE(window.windowTitle(),
                  QStringLiteral("NES Tikaroo Level Editor v1.1.1 [sample.nes] - Bonus 4"));
         QVERIFY(!window.Canvas()->FrameVisible());
         QVERIFY(window.StatusText(1).isEmpty());
         QCOMPARE(window.Rom().view.currentLevel, window.Rom().bonusArea.area);
+    }
+
+    void ABonusAreaThatNamesNoLevelIsReportedAndTheLevelStays() {
+        CGameRom broken;
+        broken.LoadRom(samplePath.toStdString());
+        broken.bonusArea.area = 37; // slots go up to 32
+        const std::string path = dir.Path("bonus-37.nes");
+        broken.SaveRom(path);
+
+        CMainWindow window;
+        window.show();
+        QVERIFY(window.OpenRom(QString::fromStdString(path)));
+        QString message;
+        PickBonusLevelInNextDialog(0, [&message] { AnswerNextMessageBox(QMessageBox::Ok, &message); });
+        window.Action(kCmdSelectLevel)->trigger();
+        QCOMPARE(message, QStringLiteral("The bonus area names a level that does not exist"));
+        QVERIFY(window.windowTitle().endsWith(QStringLiteral("Level 1-1")));
+        QVERIFY(window.Canvas()->FrameVisible());
+        QVERIFY(!window.Rom().view.bonusMode);
     }
 
     void SelectLevelWithoutChoiceWarnsAndStaysOpen() {
@@ -254,6 +294,20 @@ private slots:
         window.ShowLevel({true, 2});
         QVERIFY(bar->maximum() > 0);
         QCOMPARE(bar->value(), 0);
+    }
+
+    void RunGameHandsOnTheAbsolutePathOfARomOpenedByARelativeOne() {
+        const QString folder = QDir::currentPath();
+        QDir::setCurrent(QFileInfo(samplePath).absolutePath());
+        CMainWindow window;
+        const bool opened = window.OpenRom(QFileInfo(samplePath).fileName());
+        QDir::setCurrent(folder);
+        QVERIFY(opened);
+        UrlCatcher catcher;
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "Open");
+        window.Action(kCmdRunGame)->trigger();
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        QCOMPARE(catcher.urls, QList<QUrl>{QUrl::fromLocalFile(samplePath)});
     }
 
     void ClosingWithARomAsksFirst() {

@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QMenuBar>
+#include <QSignalSpy>
 #include <QTest>
 #include <QToolBar>
 
@@ -68,6 +69,20 @@ private slots:
             QCOMPARE(CommandEnabled(command, withUndo), c.withUndo);
             command.handler = nullptr; // work not built yet
             QVERIFY(!CommandEnabled(command, withUndo));
+        }
+    }
+
+    void CanvasStepsWithThePlusAndMinusKeysShiftedOrNot() {
+        CNesCanvas canvas;
+        QSignalSpy keys(&canvas, &CNesCanvas::KeyPressed);
+        const std::pair<Qt::Key, int> cases[] = {{Qt::Key_Plus, 1},
+                                                 {Qt::Key_Equal, 1},
+                                                 {Qt::Key_Minus, -1},
+                                                 {Qt::Key_Underscore, -1},
+                                                 {Qt::Key_Q, 0}};
+        for (const auto& [key, delta] : cases) {
+            QTest::keyClick(&canvas, key);
+            QCOMPARE(keys.takeFirst().at(1).toInt(), delta);
         }
     }
 

@@ -6,6 +6,8 @@
 #include "rom/rom_error.h"
 #include "support/minimal_game.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -30,12 +32,13 @@ Bytes BitsToBytes(std::string_view bits);
 // The `count` bytes at `address` as bank `bank` shows them (the fixed bank above $C000).
 Bytes BytesAt(CGameImage& image, int bank, CpuPtr address, std::size_t count);
 
-// The text of the error that `action` raises, or "no error".
+// The text of the error that `action` raises, or "no error"; it must be one of the model's texts.
 template <typename Action>
 std::string FailureText(Action action) {
     try {
         action();
     } catch (const RomError& error) {
+        EXPECT_TRUE(errors::IsModelErrorText(error.what())) << error.what();
         return error.what();
     }
     return "no error";

@@ -139,5 +139,34 @@ TEST(NesRomWrite, ReplacesAnExistingFileWhole) {
     EXPECT_EQ(TempDir::Read(path).size(), original.size() - kPrgBankSize);
 }
 
+TEST(NesRomWrite, WritesThroughASymbolicLinkAndKeepsThePermissionBits) {
+    TempDir dir;
+    namespace fs = std::filesystem;
+    const std::string real = dir.Write("real.nes", Bytes(10, 1));
+    const fs::perms userAndGroupRead = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(real, userAndGroupRead);
+    fs::create_directory(dir.Path("links"));
+    fs::create_symlink("../real.nes", dir.Path("links/game.nes"));
+    CNesRom rom;
+    ASSERT_EQ(rom.ReadRomFile(dir.Write("in.nes", MakeInesFile({}))), 1);
+
+    ASSERT_EQ(rom.WriteRomFile(dir.Path("links/game.nes")), 1);
+    EXPECT_TRUE(fs::is_symlink(dir.Path("links/game.nes")));
+    EXPECT_EQ(TempDir::Read(real), MakeInesFile({}));
+    ASSERT_EQ(rom.WriteRomFile(real), 1);
+    EXPECT_EQ(fs::status(real).permissions(), userAndGroupRead);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path("")), fs::directory_iterator()), 3);
+}
+
+TEST(NesRomWrite, WritesInPlaceWhereNoTemporaryFileFitsBeside) {
+    TempDir dir;
+    // The temporary name beside this one would be longer than a file name may be.
+    const std::string path = dir.Write(std::string(250, 'n') + ".nes", Bytes(10, 1));
+    CNesRom rom;
+    ASSERT_EQ(rom.ReadRomFile(dir.Write("in.nes", MakeInesFile({}))), 1);
+    ASSERT_EQ(rom.WriteRomFile(path), 1);
+    EXPECT_EQ(TempDir::Read(path), MakeInesFile({}));
+}
+
 } // namespace
 } // namespace tikaroo
