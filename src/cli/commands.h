@@ -22,5 +22,11 @@ void DeclareExportTiles(QCommandLineParser& parser);
 int RunExportTiles(const VerbCall& call);
 void DeclareImportTiles(QCommandLineParser& parser);
 int RunImportTiles(const VerbCall& call);
+void DeclarePatch(QCommandLineParser& parser);
+int RunPatch(const VerbCall& call);
+void DeclareApplyPatch(QCommandLineParser& parser);
+int RunApplyPatch(const VerbCall& call);
+void DeclareApplyJson(QCommandLineParser& parser);
+int RunApplyJson(const VerbCall& call);
 
 } // namespace tikaroo::cli

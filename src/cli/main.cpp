@@ -40,6 +40,17 @@ constexpr std::array kVerbs = {
          "put the tiles of a 256x128 sheet with four colours per half into CHR bank N (1-7) as the\n"
          "graphics manager does, and save the image to OUT.nes",
          2, Required, DeclareImportTiles, RunImportTiles},
+    Verb{"patch", "ORIGINAL EDITED -o OUT.ips|OUT.bps",
+         "write the patch that turns ORIGINAL into EDITED, IPS or BPS after the name of OUT", 2, Required,
+         DeclarePatch, RunPatch},
+    Verb{"apply-patch", "ORIGINAL PATCH -o OUT",
+         "apply an IPS or BPS patch to ORIGINAL and write the result to OUT (a BPS patch must have been\n"
+         "made for ORIGINAL)",
+         2, Required, DeclareApplyPatch, RunApplyPatch},
+    Verb{"apply-json", "BASE.nes MODEL.json -o OUT.nes",
+         "open BASE.nes, replace its tables with the model in the form dump writes (docs/model-json.md)\n"
+         "and save it to OUT.nes; a bad value is named by its JSON path and nothing is written",
+         2, Required, DeclareApplyJson, RunApplyJson},
 };
 
 void PrintHelp(std::ostream& out) {

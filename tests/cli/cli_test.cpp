@@ -20,7 +20,8 @@ TEST(CliHelp, ListsTheCommandsAndEachCommandHasItsOwnHelp) {
     EXPECT_NE(RunCli({"frobnicate"}).exitCode, 0);
     EXPECT_EQ(RunCli({"--version"}).out, "tikaroo-cli 1.1.1\n");
 
-    for (const char* verb : {"info", "convert", "make-sample", "save", "dump", "render"}) {
+    for (const char* verb :
+         {"info", "convert", "make-sample", "save", "dump", "render", "patch", "apply-patch", "apply-json"}) {
         SCOPED_TRACE(verb);
         const auto help = RunCli({verb, "--help"});
         EXPECT_EQ(help.exitCode, 0) << help.err;

@@ -1,0 +1,76 @@
+#include "cli/cli_runner.h"
+
+#include "game/game_rom.h"
+#include "rom/patch_error.h"
+#include "sample_game.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace tikaroo {
+namespace {
+
+using test::RunCli;
+using test::TempDir;
+
+// The sample game and its saved edit: the pair a shared hack is made of.
+class CliPatch : public ::testing::Test {
+protected:
+    void SetUp() override {
+        original = dir.Write("original.nes", sample::MakeSampleGame().file);
+        CGameRom rom;
+        rom.LoadRom(original);
+        rom.gameSettings.lives = 9;
+        rom.levels[2].objectLists[0].front().x += 8;
+        rom.SaveRom(edited);
+    }
+
+    TempDir dir;
+    std::string original;
+    const std::string edited = dir.Path("edited.nes");
+};
+
+TEST_F(CliPatch, EachFormatMadeFromTheExtensionAppliesBackToTheEditedImage) {
+    for (const char* name : {"hack.ips", "hack.BPS"}) {
+        SCOPED_TRACE(name);
+        const auto made = RunCli({"patch", original, edited, "-o", dir.Path(name)});
+        ASSERT_EQ(made.exitCode, 0) << made.err;
+        const auto applied = RunCli({"apply-patch", original, dir.Path(name), dir.Path("patched.nes")});
+        ASSERT_EQ(applied.exitCode, 0) << applied.err;
+        EXPECT_EQ(TempDir::Read(dir.Path("patched.nes")), TempDir::Read(edited));
+    }
+}
+
+TEST_F(CliPatch, RefusalsSayWhyAndWriteNothing) {
+    ASSERT_EQ(RunCli({"patch", original, edited, "-o", dir.Path("hack.bps")}).exitCode, 0);
+    Bytes otherOriginal = TempDir::Read(original);
+    otherOriginal[0x100] ^= 1;
+    Bytes damaged = TempDir::Read(dir.Path("hack.bps"));
+    damaged[damaged.size() / 2] ^= 1;
+    const std::string out = dir.Path("out.nes");
+    const struct {
+        std::vector<std::string> args;
+        int exitCode;
+        std::string message;
+    } cases[] = {
+        {{"apply-patch", dir.Write("other.nes", otherOriginal), dir.Path("hack.bps"), out},
+         1,
+         patch_errors::kOtherSource},
+        {{"apply-patch", original, dir.Write("damaged.bps", damaged), out}, 1, patch_errors::kBpsCorrupt},
+        {{"apply-patch", original, original, out}, 1, "neither an IPS nor a BPS patch"},
+        {{"apply-patch", original, dir.Path("missing.ips"), out}, 1, "cannot be read"},
+        {{"patch", original, edited, out}, 2, "must end in .ips or .bps"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.message);
+        const auto result = RunCli(c.args);
+        EXPECT_EQ(result.exitCode, c.exitCode);
+        EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
+        EXPECT_FALSE(std::filesystem::exists(out));
+    }
+}
+
+} // namespace
+} // namespace tikaroo
