@@ -64,10 +64,13 @@ def make_copies(bases, count, seed):
     return copies
 
 
-def verbs(path, folder, index):
-    """Every verb on one copy; render takes another level or bonus level for every copy."""
+def verbs(path, folder, index, shared):
+    """Every verb on one copy; render takes another level or bonus level for every copy, patch and
+    apply-patch the other format. `shared` names the undamaged sample, a patch of each format made from
+    it and its dump."""
     level = f"{index % 32 // 4 + 1}-{index % 4 + 1}"
     out = os.path.join(folder, os.path.basename(path))
+    patch_format = ("ips", "bps")[index % 2]
     return [
         ["info", path],
         ["dump", path],
@@ -75,6 +78,9 @@ def verbs(path, folder, index):
         ["save", path, "-o", out + ".saved"],
         ["render", path, "--level", level, "-o", out + ".png"],
         ["render", path, "--bonus", str(index % 9 + 1), "--map", "-o", out + ".map.png"],
+        ["patch", shared["sample"], path, "-o", out + "." + patch_format],
+        ["apply-patch", path, shared[patch_format], "-o", out + ".patched"],
+        ["apply-json", path, shared["json"], "-o", out + ".applied"],
     ]
 
 
@@ -135,8 +141,14 @@ def main():
         if options.write:
             return 0
 
+        shared = {"sample": options.sample, "json": os.path.join(folder, "sample.json")}
+        subprocess.run([options.cli, "dump", options.sample, "-o", shared["json"]], check=True)
+        for patch_format in ("ips", "bps"):
+            shared[patch_format] = os.path.join(folder, "sample." + patch_format)
+            subprocess.run([options.cli, "patch", options.sample, expanded_path, "-o", shared[patch_format]],
+                           check=True, stdout=subprocess.DEVNULL)
         jobs = [(name, arguments) for index, (name, _) in enumerate(copies)
-                for arguments in verbs(os.path.join(folder, name), folder, index)]
+                for arguments in verbs(os.path.join(folder, name), folder, index, shared)]
         with ThreadPoolExecutor(max_workers=options.jobs) as pool:
             results = list(pool.map(lambda job: check(options.cli, *job), jobs))
 
