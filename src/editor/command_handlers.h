@@ -13,6 +13,9 @@ void SaveCommand(CMainWindow& window);
 void SaveAsCommand(CMainWindow& window);
 void QuitCommand(CMainWindow& window);
 
+// export_patch_command.cpp
+void ExportPatchCommand(CMainWindow& window);
+
 // view_commands.cpp
 void SelectLevelCommand(CMainWindow& window);
 void RunGameCommand(CMainWindow& window);

@@ -22,6 +22,8 @@ constexpr std::array kCommands = {
     CommandInfo{kCmdSave, File, "Save\tCtrl+S", "Ctrl+S", "Save a ROM", I::Save, false, R::NeedsRom,
                 SaveCommand},
     CommandInfo{kCmdSaveAs, File, "Save as...", "", "", I::None, false, R::NeedsRom, SaveAsCommand},
+    CommandInfo{kCmdExportPatch, File, "Export patch...", "", "", I::None, false, R::NeedsRom,
+                ExportPatchCommand},
     CommandInfo{kCmdQuit, File, "Quit\tAlt+F4", "", "", I::Quit, true, R::Always, QuitCommand},
     CommandInfo{kCmdGameSettings, Edit, "Game settings...\t\tCtrl+G", "Ctrl+G", "Game settings...",
                 I::Settings, false, R::NeedsRom, GameSettingsCommand},

@@ -29,6 +29,7 @@ enum CommandId : int {
     kCmdUndoRoom = 40053,
     kCmdObjectsManager = 40057,
     kCmdSelectRoom = 40060,
+    kCmdExportPatch = 40100,
 };
 
 enum class Menu { File, Edit, EditLevelSets, EditPalettes, EditObjects, View, Help };

@@ -4,12 +4,15 @@
 #include "dialogs/box_grid_canvas.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QTest>
 #include <QTimer>
+
+#include <functional>
 
 namespace tikaroo::test {
 
@@ -30,6 +33,15 @@ inline void AnswerNextMessageBox(QMessageBox::StandardButton button, QString* te
         *text = box->text();
         if (caption != nullptr) *caption = box->windowTitle();
         box->button(button)->click();
+    });
+}
+
+// Chooses `path` in the next file dialog; `then` runs once it is closed, before the next dialog opens.
+inline void ChooseFile(const QString& path, const std::function<void()>& then = {}) {
+    OnNextModal<QFileDialog>([path, then](QFileDialog* dialog) {
+        dialog->selectFile(path);
+        static_cast<QDialog*>(dialog)->accept();
+        if (then) then();
     });
 }
 

@@ -29,20 +29,12 @@
 using namespace tikaroo;
 using test::AnswerNextMessageBox;
 using test::Button;
+using test::ChooseFile;
 using test::ClickPicture;
 using test::Keys;
 using test::OnNextModal;
 
 namespace {
-
-// Chooses `path` in the next file dialog; `then` runs once it is closed, before the next dialog opens.
-void ChooseFile(const QString& path, const std::function<void()>& then = {}) {
-    OnNextModal<QFileDialog>([path, then](QFileDialog* dialog) {
-        dialog->selectFile(path);
-        static_cast<QDialog*>(dialog)->accept();
-        if (then) then();
-    });
-}
 
 void Click(QWidget* dialog, const QString& text) {
     QPushButton* button = Button(dialog, text);
