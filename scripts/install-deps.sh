@@ -4,9 +4,9 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
-  qt6-base-dev libgl-dev zlib1g-dev
+  qt6-base-dev qt6-svg-dev libgl-dev zlib1g-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth python3
+  xvfb xauth python3 desktop-file-utils
 )
 
 missing=()

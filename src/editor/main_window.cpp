@@ -68,7 +68,7 @@ CMainWindow::CMainWindow(QWidget* parent)
 void CMainWindow::CreateActions() {
     for (const CommandInfo& command : Commands()) {
         auto* action =
-            new QAction(CommandIconPicture(command.icon, *style()),
+            new QAction(CommandIconPicture(command.icon),
                         QString::fromUtf8(command.menuText.data(), qsizetype(command.menuText.size())), this);
         if (!command.shortcut.empty())
             action->setShortcut(QKeySequence(
