@@ -62,6 +62,7 @@ void CMainWindow::RedrawCanvas(Redraw redraw) {
         break;
     }
     canvas->PictureChanged();
+    SetStatusText(kLayoutStatusPart, renderer.DrawnCut() ? QString::fromLatin1(kDrawnCutText) : QString());
     // The rooms may stand elsewhere now: the frame follows the current room.
     if (redraw != Redraw::Overlay) SelectRoom(currentRoom, false);
 }

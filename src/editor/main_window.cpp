@@ -117,6 +117,8 @@ void CMainWindow::CreateStatusBar() {
     statusParts[0]->setFixedWidth(kFirstStatusPartWidth);
     statusBar()->addWidget(statusParts[0]);
     statusBar()->addWidget(statusParts[1], 1);
+    // Says, while it holds, that the shown level is drawn cut at the canvas's height limit.
+    statusBar()->addPermanentWidget(statusParts[kLayoutStatusPart]);
 }
 
 QString CMainWindow::StatusText(int part) const {

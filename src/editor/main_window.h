@@ -26,6 +26,9 @@ enum class Redraw {
     Level,   // anything else a level is drawn from: all that a level selection builds, and the title
 };
 
+// The status bar part that tells of a level drawn cut.
+inline constexpr int kLayoutStatusPart = 2;
+
 class CMainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -57,6 +60,7 @@ public:
 
     QAction* Action(CommandId id) const { return actions.at(id); }
     CNesCanvas* Canvas() const { return canvas; }
+    // Parts 0 and 1, and kLayoutStatusPart on the right.
     QString StatusText(int part) const;
     void SetStatusText(int part, const QString& text);
     const CGameRom& Rom() const { return rom; }
@@ -97,7 +101,7 @@ private:
 
     std::map<CommandId, QAction*> actions;
     CNesCanvas* canvas = nullptr;
-    QLabel* statusParts[2] = {nullptr, nullptr};
+    QLabel* statusParts[3] = {nullptr, nullptr, nullptr};
 };
 
 } // namespace tikaroo

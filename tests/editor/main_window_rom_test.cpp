@@ -1,6 +1,7 @@
 #include "dialogs/select_level_dlg.h"
 #include "editor/main_window.h"
 #include "editor/nes_canvas.h"
+#include "render/level_renderer.h"
 #include "sample_game.h"
 #include "support/temp_dir.h"
 
@@ -76,6 +77,9 @@ public:
     QList<QUrl> urls;
     Q_INVOKABLE void Open(const QUrl& url) { urls << url; }
 };
+
+// The background step table at $BE63 in the first bank, in both layouts.
+constexpr std::size_t kStepTableOffset = 16 + 0x3E63;
 
 } // namespace
 
@@ -198,6 +202,29 @@ private slots:
         QCOMPARE(message,
                  QStringLiteral("File already loaded.\nClose the editor and open again to load new file."));
         QVERIFY(window.windowTitle().endsWith(QStringLiteral("Level 1-1")));
+    }
+
+    // Background steps far steeper than the game's would make a canvas of gigabytes: the level is drawn
+    // cut at the height limit and the status bar says so; the save keeps the steps as they were read.
+    void ASteepLevelIsDrawnCutAndSavedAsRead() {
+        Bytes steep = sample::MakeSampleGame().file;
+        std::fill_n(steep.begin() + kStepTableOffset, 8, 0x7F);
+        CMainWindow window;
+        window.show();
+        QVERIFY(window.OpenRom(QString::fromStdString(dir.Write("steep.nes", steep))));
+        QCOMPARE(window.Canvas()->PictureSize().height(), kMaxCanvasHeight);
+        QCOMPARE(window.StatusText(kLayoutStatusPart), QString::fromLatin1(kDrawnCutText));
+        QVERIFY(window.SaveRomAs(QString::fromStdString(dir.Path("steep-saved.nes"))));
+
+        CMainWindow plain;
+        plain.show();
+        QVERIFY(plain.OpenRom(samplePath));
+        QVERIFY(plain.StatusText(kLayoutStatusPart).isEmpty());
+        QVERIFY(plain.SaveRomAs(QString::fromStdString(dir.Path("plain-saved.nes"))));
+        const Bytes steepSaved = test::TempDir::Read(dir.Path("steep-saved.nes"));
+        Bytes plainSaved = test::TempDir::Read(dir.Path("plain-saved.nes"));
+        std::fill_n(plainSaved.begin() + kStepTableOffset, 8, 0x7F);
+        QVERIFY(steepSaved == plainSaved);
     }
 
     void SaveAsWritesTheRomAndRenamesTheWindow() {
