@@ -32,6 +32,9 @@ void PalettesEditorCommand(CMainWindow& window);
 void PaletteUpdatersCommand(CMainWindow& window);
 void OtherPalettesCommand(CMainWindow& window);
 
+// graphics_commands.cpp
+void GraphicsSetsCommand(CMainWindow& window);
+
 // help_commands.cpp
 void AboutCommand(CMainWindow& window);
 

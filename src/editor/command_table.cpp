@@ -32,7 +32,7 @@ constexpr std::array kCommands = {
     CommandInfo{kCmdLevelSettings, Edit, "Level settings...\t\tCtrl+T", "Ctrl+T", "Current level settings...",
                 I::LevelSettings, false, R::MainLevelOnly, LevelSettingsCommand},
     CommandInfo{kCmdGraphicsSets, Edit, "Graphics sets...\t\tCtrl+J", "Ctrl+J", "Graphics sets manager...",
-                I::GraphicsSets, true, R::MainLevelOnly, nullptr},
+                I::GraphicsSets, true, R::MainLevelOnly, GraphicsSetsCommand},
     CommandInfo{kCmdCreateLevelSet, EditLevelSets, "Create new set...\tCtrl+W", "Ctrl+W",
                 "Create new level set...", I::NewSet, false, R::MainLevelOnly, CreateLevelSetCommand},
     CommandInfo{kCmdModifyLevelSets, EditLevelSets, "Modify sets...\tCtrl+H", "Ctrl+H", "Modify level set...",

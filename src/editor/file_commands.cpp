@@ -1,5 +1,6 @@
 // Open, Save, Save as and Quit.
 #include "command_handlers.h"
+#include "game/graphics_lost_on_reopen.h"
 #include "main_window.h"
 #include "status_texts.h"
 
@@ -65,6 +66,13 @@ bool CMainWindow::SaveRomAs(const QString& path) {
     SetModified(false);
     SetStatusText(0, QStringLiteral("Ready"));
     UpdateTitle();
+    // Saved graphics that the next open will not show are said now, not lost unannounced.
+    const std::vector<std::string> lost = GraphicsLostOnReopen(rom);
+    if (!lost.empty()) {
+        QStringList lines;
+        for (const std::string& line : lost) lines << QString::fromStdString(line);
+        QMessageBox::information(this, QString::fromLatin1(kProgramTitle), lines.join(QLatin1Char('\n')));
+    }
     return true;
 }
 
