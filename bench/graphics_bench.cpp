@@ -4,6 +4,7 @@
 #include "render/tile_drawing.h"
 #include "render/tile_sheet.h"
 #include "sample_file.h"
+#include "support/tile_sheet_pictures.h"
 
 #include <benchmark/benchmark.h>
 
@@ -17,6 +18,7 @@
 namespace {
 
 using namespace tikaroo;
+using test::PatternedTiles;
 
 QString SheetPath() {
     return QString::fromStdString((std::filesystem::temp_directory_path() /
@@ -44,25 +46,17 @@ void BM_ApplyGraphicSets(benchmark::State& state) {
 }
 BENCHMARK(BM_ApplyGraphicSets)->Unit(benchmark::kMillisecond);
 
-// 512 tiles that use all four values in both halves, as a sheet that can be read back.
-std::vector<Tile> PatternedTiles() {
-    std::vector<Tile> tiles(512);
-    for (std::size_t t = 0; t < tiles.size(); ++t)
-        for (std::size_t i = 0; i < 64; ++i) tiles[t][i] = static_cast<std::uint8_t>((t + i + i / 8) % 4);
-    return tiles;
-}
-
 void BM_ExportTileSheet(benchmark::State& state) {
     const std::vector<Tile> tiles = PatternedTiles();
     const QString path = SheetPath();
-    for (auto _ : state) WritePngFile(DrawTileSheet(tiles, {0x0F, 0x00, 0x10, 0x30}), path);
+    for (auto _ : state) WritePngFile(DrawTileSheet(tiles, test::kAscendingGreys), path);
     std::filesystem::remove(path.toStdString());
 }
 BENCHMARK(BM_ExportTileSheet)->Unit(benchmark::kMillisecond);
 
 void BM_ImportTileSheet(benchmark::State& state) {
     const QString path = SheetPath();
-    if (!WritePngFile(DrawTileSheet(PatternedTiles(), {0x0F, 0x00, 0x10, 0x30}), path)) {
+    if (!WritePngFile(DrawTileSheet(PatternedTiles(), test::kAscendingGreys), path)) {
         state.SkipWithError("cannot write the sheet");
         return;
     }

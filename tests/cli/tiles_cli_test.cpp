@@ -6,6 +6,7 @@
 #include "render/tile_sheet.h"
 #include "sample_game.h"
 #include "support/temp_dir.h"
+#include "support/tile_sheet_pictures.h"
 
 #include <gtest/gtest.h>
 
@@ -15,27 +16,15 @@
 namespace tikaroo {
 namespace {
 
+using test::PatternedTiles;
 using test::RunCli;
-
-// Four colours in ascending order: the proposed assignment reads them back as values 0-3.
-constexpr SubPalette kAscending = {0x0F, 0x00, 0x10, 0x30};
-
-std::vector<Tile> PatternedTiles() {
-    std::vector<Tile> tiles(512);
-    for (std::size_t t = 0; t < tiles.size(); ++t)
-        for (std::size_t i = 0; i < 64; ++i) tiles[t][i] = static_cast<std::uint8_t>((t * 3 + i + i / 8) % 4);
-    return tiles;
-}
-
-bool SamePixels(const PictureBuffer& a, const PictureBuffer& b) {
-    return a.Width() == b.Width() && a.Height() == b.Height() &&
-           std::equal(a.Data(), a.Data() + a.Width() * a.Height(), b.Data());
-}
+using test::SamePixels;
 
 class CliTiles : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(WritePngFile(DrawTileSheet(PatternedTiles(), kAscending), QString::fromStdString(sheet)));
+        ASSERT_TRUE(WritePngFile(DrawTileSheet(PatternedTiles(), test::kAscendingGreys),
+                                 QString::fromStdString(sheet)));
     }
     QString Path(const char* name) const { return QString::fromStdString(dir.Path(name)); }
 
@@ -73,7 +62,7 @@ TEST_F(CliTiles, ImportedTilesComeBackOutOfTheSavedImage) {
 }
 
 TEST_F(CliTiles, RefusedSheetsAndArgumentsWriteNothing) {
-    PictureBuffer fiveColours = DrawTileSheet(PatternedTiles(), kAscending);
+    PictureBuffer fiveColours = DrawTileSheet(PatternedTiles(), test::kAscendingGreys);
     fiveColours.SetPixel(1, 1, 0x123456);
     PictureBuffer taller(256, 129);
     taller.CopyFrom(fiveColours, {0, 0, 256, 128}, 0, 0);

@@ -12,6 +12,7 @@
 #include "render/tile_sheet.h"
 #include "sample_game.h"
 #include "support/temp_dir.h"
+#include "support/tile_sheet_pictures.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -33,6 +34,8 @@ using test::ChooseFile;
 using test::ClickPicture;
 using test::Keys;
 using test::OnNextModal;
+using test::PatternedTiles;
+using test::SamePixels;
 
 namespace {
 
@@ -54,19 +57,6 @@ void SelectRow(QTreeWidget* list, int row) {
                       list->visualItemRect(list->topLevelItem(row)).center());
 }
 
-// 512 tiles in which every sheet half uses all four pixel values.
-std::vector<Tile> PatternedTiles() {
-    std::vector<Tile> tiles(512);
-    for (std::size_t t = 0; t < tiles.size(); ++t)
-        for (std::size_t i = 0; i < 64; ++i) tiles[t][i] = static_cast<std::uint8_t>((t * 5 + i + i / 8) % 4);
-    return tiles;
-}
-
-bool SamePixels(const PictureBuffer& a, const PictureBuffer& b) {
-    return a.Width() == b.Width() && a.Height() == b.Height() &&
-           std::equal(a.Data(), a.Data() + a.Width() * a.Height(), b.Data());
-}
-
 } // namespace
 
 class GraphicsDialogsTest : public QObject {
@@ -82,8 +72,7 @@ private slots:
     }
 
     void ImportFillsAnEmptyBankAndRefusesBadSheets() {
-        const SubPalette ascending = {0x0F, 0x00, 0x10, 0x30};
-        const PictureBuffer good = DrawTileSheet(PatternedTiles(), ascending);
+        const PictureBuffer good = DrawTileSheet(PatternedTiles(), test::kAscendingGreys);
         PictureBuffer fiveColours = good;
         fiveColours.SetPixel(3, 3, 0x123456);
         PictureBuffer taller(256, 129);

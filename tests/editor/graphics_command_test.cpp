@@ -14,6 +14,7 @@
 #include "render/tile_sheet.h"
 #include "sample_game.h"
 #include "support/temp_dir.h"
+#include "support/tile_sheet_pictures.h"
 
 #include <QAction>
 #include <QFileDialog>
@@ -25,14 +26,6 @@ using namespace tikaroo;
 using namespace tikaroo::test;
 
 namespace {
-
-// 512 tiles in which both sheet halves use all four values.
-std::vector<Tile> PatternedTiles() {
-    std::vector<Tile> tiles(512);
-    for (std::size_t t = 0; t < tiles.size(); ++t)
-        for (std::size_t i = 0; i < 64; ++i) tiles[t][i] = static_cast<std::uint8_t>((t * 7 + i + i / 8) % 4);
-    return tiles;
-}
 
 // In the open graphics manager: imports `sheet` into bank 1 with the proposed assignment.
 void ImportIntoBankOne(CGraphicSetManDlg* manager, const QString& sheet) {
@@ -71,11 +64,6 @@ void ShowActive(CMainWindow& window) {
     QVERIFY(QTest::qWaitForWindowActive(&window));
 }
 
-bool SamePixels(const PictureBuffer& a, const PictureBuffer& b) {
-    return a.Width() == b.Width() && a.Height() == b.Height() &&
-           std::equal(a.Data(), a.Data() + a.Width() * a.Height(), b.Data());
-}
-
 } // namespace
 
 class GraphicsCommandTest : public QObject {
@@ -88,7 +76,7 @@ private slots:
     void initTestCase() {
         samplePath = QString::fromStdString(dir.Write("sample.nes", sample::MakeSampleGame().file));
         sheetPath = QString::fromStdString(dir.Path("sheet.png"));
-        QVERIFY(WritePngFile(DrawTileSheet(PatternedTiles(), {0x0F, 0x00, 0x10, 0x30}), sheetPath));
+        QVERIFY(WritePngFile(DrawTileSheet(PatternedTiles(), test::kAscendingGreys), sheetPath));
     }
 
     void CancelInTheManagerDropsEverythingImportsIncluded() {

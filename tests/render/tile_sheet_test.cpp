@@ -1,19 +1,13 @@
 #include "render/nes_colors.h"
 #include "render/tile_sheet.h"
+#include "support/tile_sheet_pictures.h"
 
 #include <gtest/gtest.h>
 
 namespace tikaroo {
 namespace {
 
-// 512 tiles in which every sheet half uses all four pixel values.
-std::vector<Tile> PatternedTiles() {
-    std::vector<Tile> tiles(512);
-    for (std::size_t t = 0; t < tiles.size(); ++t)
-        for (std::size_t i = 0; i < 64; ++i)
-            tiles[t][i] = static_cast<std::uint8_t>((t * 7 + i * 3 + i / 8) % 4);
-    return tiles;
-}
+using test::PatternedTiles;
 
 TEST(TileSheet, ExportThenImportRestoresTheTilesUnderTheRightAssignment) {
     struct Case {
@@ -22,7 +16,7 @@ TEST(TileSheet, ExportThenImportRestoresTheTilesUnderTheRightAssignment) {
         SheetAssignment assignment;
     };
     const std::vector<Case> cases = {
-        {"colours ascend, proposed assignment", {0x0F, 0x00, 0x10, 0x30}, kProposedAssignment},
+        {"colours ascend, proposed assignment", test::kAscendingGreys, kProposedAssignment},
         {"colours descend, reversed by hand", {0x30, 0x10, 0x00, 0x0F}, {{{3, 2, 1, 0}, {3, 2, 1, 0}}}},
     };
     const std::vector<Tile> tiles = PatternedTiles();
@@ -57,7 +51,7 @@ TEST(TileSheet, SharedAndUnnamedColours) {
 }
 
 TEST(TileSheet, RefusesPicturesOfAnotherSizeOrColourCount) {
-    const PictureBuffer good = DrawTileSheet(PatternedTiles(), {0x0F, 0x00, 0x10, 0x30});
+    const PictureBuffer good = DrawTileSheet(PatternedTiles(), test::kAscendingGreys);
     PictureBuffer fiveLeft = good;
     fiveLeft.SetPixel(5, 5, 0x123456);
     PictureBuffer twoRight = good;
