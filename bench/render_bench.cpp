@@ -7,10 +7,14 @@
 #include "render/level_renderer.h"
 #include "render/marker_sheets.h"
 #include "render/palette_zones.h"
+#include "render/png_encoder.h"
 #include "rom/game_image.h"
 #include "sample_file.h"
 
 #include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <vector>
 
 namespace {
 
@@ -152,18 +156,29 @@ void BM_RedrawOverlayOnly(benchmark::State& state) {
 }
 BENCHMARK(BM_RedrawOverlayOnly)->Arg(0)->Unit(benchmark::kMillisecond);
 
-// The same redraws of the sample game's level 1-1 (64 rooms) with the editor's object pictures.
-void SampleRedrawBench(benchmark::State& state, bool background) {
+// The sample game's level 1-1 (64 rooms, 8192 pixels wide) drawn with the editor's object pictures.
+struct SampleLevel {
     CGameRom rom;
-    if (!bench::OpenSample(state, rom)) return;
     const MarkerSheetSet sheets = BuildMarkerSheets(EmbeddedObjectPictures());
     CLevelRenderer renderer;
-    renderer.SetMarkerSheets(&sheets.markerSheet, &sheets.selectedMarkerSheet);
-    SelectLevel(rom, {false, 0});
-    renderer.SelectLevel(rom, rom);
+
+    // False, the benchmark skipped, when the sample cannot be opened.
+    bool Draw(benchmark::State& state) {
+        if (!bench::OpenSample(state, rom)) return false;
+        renderer.SetMarkerSheets(&sheets.markerSheet, &sheets.selectedMarkerSheet);
+        SelectLevel(rom, {false, 0});
+        renderer.SelectLevel(rom, rom);
+        return true;
+    }
+};
+
+// The same redraws on the sample's level.
+void SampleRedrawBench(benchmark::State& state, bool background) {
+    SampleLevel level;
+    if (!level.Draw(state)) return;
     for (auto _ : state) {
-        renderer.Redraw(rom, background, true);
-        benchmark::DoNotOptimize(renderer.Canvas().Data());
+        level.renderer.Redraw(level.rom, background, true);
+        benchmark::DoNotOptimize(level.renderer.Canvas().Data());
     }
 }
 
@@ -176,6 +191,29 @@ void BM_SampleLevelRedrawOverlayOnly(benchmark::State& state) {
     SampleRedrawBench(state, false);
 }
 BENCHMARK(BM_SampleLevelRedrawOverlayOnly)->Unit(benchmark::kMillisecond);
+
+// Writing the sample level's canvas as PNG at a zlib level and row filter: the numbers behind the
+// default settings of the picture export.
+void BM_WriteCanvasPng(benchmark::State& state) {
+    SampleLevel level;
+    if (!level.Draw(state)) return;
+    const PngSettings settings{static_cast<int>(state.range(0)), static_cast<PngFilter>(state.range(1))};
+    const PictureBuffer& canvas = level.renderer.Canvas();
+    std::vector<std::uint8_t> png;
+    for (auto _ : state) {
+        EncodePng(canvas.View(), settings, png);
+        benchmark::DoNotOptimize(png.data());
+    }
+    state.counters["bytes"] = static_cast<double>(png.size());
+    state.counters["pixels/s"] = benchmark::Counter(static_cast<double>(canvas.Width()) * canvas.Height(),
+                                                    benchmark::Counter::kIsIterationInvariantRate);
+}
+BENCHMARK(BM_WriteCanvasPng)
+    ->ArgNames({"level", "filter"})
+    ->ArgsProduct({{0, 1, 2, 3, 4, 6, 9},
+                   {static_cast<int>(PngFilter::None), static_cast<int>(PngFilter::Sub),
+                    static_cast<int>(PngFilter::Up)}})
+    ->Unit(benchmark::kMillisecond);
 
 // What merely filling a picture of the stepped canvas's size costs on the machine, for comparison.
 void BM_FillCanvasSizedPicture(benchmark::State& state) {

@@ -26,6 +26,17 @@ PictureBuffer::PictureBuffer(std::int32_t width, std::int32_t height) {
     Resize(width, height);
 }
 
+PictureRect PictureBuffer::ClippedToBounds(PictureRect rect) const {
+    return {std::max(rect.left, 0), std::max(rect.top, 0), std::min(rect.right, width_),
+            std::min(rect.bottom, height_)};
+}
+
+PictureView PictureBuffer::View(PictureRect area) const {
+    area = ClippedToBounds(area);
+    if (area.Empty()) return {};
+    return {Row(area.top).data() + area.left, area.Width(), area.Height(), static_cast<std::size_t>(width_)};
+}
+
 std::span<std::uint32_t> PictureBuffer::Row(std::int32_t y) {
     return {pixels_.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width_),
             static_cast<std::size_t>(width_)};
@@ -64,10 +75,7 @@ void PictureBuffer::Fill(std::uint32_t colour) {
 }
 
 void PictureBuffer::FillRect(PictureRect rect, std::uint32_t colour) {
-    rect.left = std::max(rect.left, 0);
-    rect.top = std::max(rect.top, 0);
-    rect.right = std::min(rect.right, width_);
-    rect.bottom = std::min(rect.bottom, height_);
+    rect = ClippedToBounds(rect);
     if (rect.Empty()) return;
     for (std::int32_t y = rect.top; y < rect.bottom; ++y) {
         auto row = Row(y);

@@ -45,6 +45,17 @@ struct PicturePoint {
 
 enum class PenStyle { Solid, DashDotDot };
 
+// Rows of pixels held elsewhere: `stride` pixels from the start of one row to the next.
+struct PictureView {
+    const std::uint32_t* pixels = nullptr;
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    std::size_t stride = 0;
+
+    bool Empty() const { return width <= 0 || height <= 0; }
+    const std::uint32_t* Row(std::int32_t y) const { return pixels + static_cast<std::size_t>(y) * stride; }
+};
+
 // A 32-bit picture, pixels 0x00RRGGBB, top row first, rows packed without padding: a
 // QImage::Format_RGB32 (or Format_ARGB32) can wrap Data() with Stride() directly.
 //
@@ -68,6 +79,9 @@ public:
 
     std::uint32_t* Data() { return pixels_.data(); }
     const std::uint32_t* Data() const { return pixels_.data(); }
+    // The area of the picture inside `area`, without copying it.
+    PictureView View(PictureRect area) const;
+    PictureView View() const { return View(Bounds()); }
     std::span<std::uint32_t> Row(std::int32_t y);
     std::span<const std::uint32_t> Row(std::int32_t y) const;
     std::uint32_t Pixel(std::int32_t x, std::int32_t y) const;
@@ -107,6 +121,7 @@ public:
     void DrawFocusRect(PictureRect rect);
 
 private:
+    PictureRect ClippedToBounds(PictureRect rect) const;
     // The part of `from` (in `source`) that lands inside this picture at (x, y), with its target.
     struct ClippedCopy {
         PictureRect from;
