@@ -8,6 +8,8 @@
 #include <iostream>
 #include <string>
 
+#include <unistd.h>
+
 namespace {
 
 using namespace tikaroo::cli;
@@ -26,11 +28,11 @@ constexpr std::array kVerbs = {
     Verb{"dump", "FILE [-o OUT.json]",
          "open FILE and print every decoded game table as one JSON object (or write it to OUT.json)", 1,
          Optional, DeclareDump, RunDump},
-    Verb{"render", "FILE (--level AREA-ROUND | --bonus N | --all) [--map] -o OUT",
+    Verb{"render", "FILE (--level AREA-ROUND | --bonus N | --all) [--map] [--compression 0-9] -o OUT",
          "write the canvas picture of a level (1-1 .. 8-4) or bonus level (1-9) as PNG, or with --all of\n"
          "every one into the folder OUT (level-1-1.png, bonus-1.png, ...); --map writes the clean map\n"
          "instead: the level's rooms side by side (a bonus level: its area's rooms), no bands, lines or\n"
-         "markers",
+         "markers; --compression 9 writes the smallest files, slower",
          1, Required, DeclareRender, RunRender},
     Verb{"export-tiles", "ROM --bank N [--palette-set P] -o SHEET.png",
          "write the 512 tiles of CHR bank N (1-7) as a 256x128 PNG tile sheet, coloured with sub-palette 0\n"
@@ -105,5 +107,5 @@ int main(int argc, char** argv) {
     const QCoreApplication application(applicationArgc, applicationArgv);
     QStringList arguments;
     for (int i = 2; i < argc; ++i) arguments << QFile::decodeName(argv[i]);
-    return RunVerb(*verb, arguments, std::cout, std::cerr);
+    return RunVerb(*verb, arguments, std::cout, std::cerr, isatty(STDERR_FILENO) != 0);
 }

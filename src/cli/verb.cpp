@@ -48,7 +48,8 @@ int VerbCall::Usage() const {
     return kExitUsage;
 }
 
-int RunVerb(const Verb& verb, const QStringList& arguments, std::ostream& out, std::ostream& err) {
+int RunVerb(const Verb& verb, const QStringList& arguments, std::ostream& out, std::ostream& err,
+            bool errIsTerminal) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QString::fromUtf8(verb.summary.data(), qsizetype(verb.summary.size())));
     parser.addOption(kHelpOption);
@@ -56,7 +57,7 @@ int RunVerb(const Verb& verb, const QStringList& arguments, std::ostream& out, s
     if (verb.declare != nullptr) verb.declare(parser);
 
     // The parser takes the first entry as the program's name.
-    const VerbCall call{verb, parser, out, err};
+    const VerbCall call{verb, parser, out, err, errIsTerminal};
     if (!parser.parse(QStringList{QString()} + arguments)) {
         err << "tikaroo-cli " << verb.name << ": " << Text(parser.errorText()) << "\n";
         return call.Usage();

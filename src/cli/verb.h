@@ -34,6 +34,7 @@ struct VerbCall {
     const QCommandLineParser& parser;
     std::ostream& out;
     std::ostream& err;
+    bool errIsTerminal = false; // whether progress may be shown on `err`
 
     // Positional argument `index` as a path in the system's encoding of file names.
     std::string Input(qsizetype index) const;
@@ -44,6 +45,7 @@ struct VerbCall {
 };
 
 // Parses `arguments` (those after the verb) for `verb` and runs it; --help prints the verb's help.
-int RunVerb(const Verb& verb, const QStringList& arguments, std::ostream& out, std::ostream& err);
+int RunVerb(const Verb& verb, const QStringList& arguments, std::ostream& out, std::ostream& err,
+            bool errIsTerminal);
 
 } // namespace tikaroo::cli

@@ -12,6 +12,8 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <map>
+#include <vector>
 
 namespace tikaroo {
 namespace {
@@ -31,6 +33,15 @@ const std::string& SamplePath() {
 
 QImage ReadPng(const std::string& path) {
     return QImage(QString::fromStdString(path));
+}
+
+// The pixels of every file in `folder`, by file name.
+std::map<std::string, QImage> PicturesIn(const std::string& folder) {
+    std::map<std::string, QImage> pictures;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        pictures[entry.path().filename().string()] =
+            ReadPng(entry.path().string()).convertToFormat(QImage::Format_RGB32);
+    return pictures;
 }
 
 TEST(CliRender, WritesTheCanvasOfALevelAsPng) {
@@ -87,6 +98,42 @@ TEST(CliRender, AllWritesEveryLevelAndBonusLevel) {
         32 + 9);
 }
 
+TEST(CliRender, AllMatchesTheLevelsOneByOneAtTheDefaultAndTheSmallestCompression) {
+    test::TempDir dir;
+    const std::string single = dir.Path("single");
+    std::filesystem::create_directory(single);
+    for (int area = 1; area <= 8; ++area) {
+        for (int round = 1; round <= 4; ++round) {
+            const std::string level = std::to_string(area) + "-" + std::to_string(round);
+            ASSERT_EQ(
+                RunCli({"render", SamplePath(), "--level", level, "-o", single + "/level-" + level + ".png"})
+                    .exitCode,
+                0);
+        }
+    }
+    for (int bonus = 1; bonus <= 9; ++bonus) {
+        const std::string number = std::to_string(bonus);
+        ASSERT_EQ(
+            RunCli({"render", SamplePath(), "--bonus", number, "-o", single + "/bonus-" + number + ".png"})
+                .exitCode,
+            0);
+    }
+    const std::map<std::string, QImage> oneByOne = PicturesIn(single);
+    ASSERT_EQ(oneByOne.size(), 32u + 9u);
+
+    for (const std::vector<std::string>& compression : {std::vector<std::string>{}, {"--compression", "9"}}) {
+        SCOPED_TRACE(compression.empty() ? "default" : compression[1]);
+        const std::string folder = dir.Path("all" + std::to_string(compression.size()));
+        std::vector<std::string> args = {"render", SamplePath(), "--all", "-o", folder};
+        args.insert(args.end(), compression.begin(), compression.end());
+        const auto result = RunCli(args);
+        ASSERT_EQ(result.exitCode, 0) << result.err;
+        // Off a terminal there is no progress line.
+        EXPECT_EQ(result.err, "");
+        EXPECT_TRUE(PicturesIn(folder) == oneByOne);
+    }
+}
+
 TEST(CliRender, RefusesBadArgumentsAndBadFiles) {
     test::TempDir dir;
     const std::string out = dir.Path("x.png");
@@ -97,6 +144,8 @@ TEST(CliRender, RefusesBadArgumentsAndBadFiles) {
     EXPECT_EQ(badLevel.exitCode, 2);
     EXPECT_NE(badLevel.err.find("area 1-8 and round 1-4"), std::string::npos);
     EXPECT_EQ(RunCli({"render", SamplePath(), "--bonus", "10", "-o", out}).exitCode, 2);
+    EXPECT_EQ(RunCli({"render", SamplePath(), "--level", "1-1", "--compression", "10", "-o", out}).exitCode,
+              2);
 
     const auto missing = RunCli({"render", dir.Path("none.nes"), "--level", "1-1", "-o", out});
     EXPECT_EQ(missing.exitCode, 1);
