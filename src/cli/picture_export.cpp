@@ -12,6 +12,10 @@ namespace tikaroo::cli {
 
 namespace {
 
+// A writer keeps a canvas of up to about 170 MB for a damaged level drawn cut at the canvas limit; four
+// stay under 1 GB together and give the pictures' worth of work enough cores.
+constexpr int kMaxWriters = 4;
+
 // The targets handed out in order and the outcomes coming back, shared by the threads.
 class OutcomeBoard {
 public:
@@ -53,7 +57,7 @@ void WritePictures(const CGameRom& rom, const MarkerSheetSet& sheets, PictureSet
     OutcomeBoard board(targets.size());
     QThreadPool pool;
     const int threads = static_cast<int>(std::min<std::size_t>(
-        static_cast<std::size_t>(std::max(QThread::idealThreadCount(), 1)), targets.size()));
+        static_cast<std::size_t>(std::clamp(QThread::idealThreadCount(), 1, kMaxWriters)), targets.size()));
     pool.setMaxThreadCount(std::max(threads, 1));
     for (int thread = 0; thread < threads; ++thread) {
         pool.start([&] {
