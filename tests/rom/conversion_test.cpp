@@ -42,6 +42,7 @@ const std::vector<RedirectRow> kRedirectRows = {
     {{0x8E08}, 0xCC69},
 };
 
+constexpr std::array<std::uint32_t, 4> kStubCallers = {0xBC49, 0xBDCF, 0xBEC8, 0xBED8}; // now call $CCA2
 constexpr Range kBlockOne = {0x8C5A, 0x8E64}; // moves to bank 2 at $8020
 constexpr std::array<std::uint8_t, 12> kLevelSetBytesBefore = {0x40, 0xC0, 0x20, 0x7F, 0x00, 0xFF,
                                                                0x80, 0x3F, 0x01, 0x41, 0xE0, 0x60};
@@ -184,13 +185,10 @@ TEST_F(Conversion, BlockMovedIntoBankOneAndItsPointers) {
 }
 
 TEST_F(Conversion, StubBlockVectorsAndVacatedFixedBank) {
-    std::uint32_t address = 0xCB99;
-    for (const test::StubRow& row : test::kStubRowsAsDocumented) {
-        ASSERT_EQ(row.first, address);
-        for (const std::uint8_t byte : test::HexBytes(row.bytes)) EXPECT_EQ(New(kFixed, address++), byte);
-        ASSERT_EQ(address, row.last + 1U);
-    }
-    EXPECT_EQ(address, 0xCB99U + 296);
+    const Bytes stubs = test::DocumentedStubBlock();
+    ASSERT_EQ(stubs.size(), 296U);
+    for (std::uint32_t i = 0; i < stubs.size(); ++i)
+        EXPECT_EQ(New(kFixed, test::kStubBlockStart + i), stubs[i]);
     EXPECT_EQ(New16(kFixed, 0xFFFA), 0xCC92);
     EXPECT_EQ(New16(kFixed, 0xFFFC), 0xCCB3);
     EXPECT_EQ(New16(kFixed, 0xFFFE), 0xCCA1);
@@ -253,7 +251,7 @@ TEST_F(Conversion, EveryRedirectedOperand) {
             EXPECT_EQ(operand, row.target) << std::hex << "instruction at $" << instruction;
         }
     }
-    for (const std::uint32_t instruction : {0xBC49U, 0xBDCFU, 0xBEC8U, 0xBED8U})
+    for (const std::uint32_t instruction : kStubCallers)
         EXPECT_EQ(New16(0, instruction + 1), 0xCCA2) << std::hex << instruction;
     EXPECT_EQ(New16(0, 0x8093), 0x8C6B);
     EXPECT_EQ(New16(0, 0x80C2), 0x8C5A);
@@ -284,23 +282,22 @@ TEST_F(Conversion, BankZeroHooksPatchesAndVacatedRegions) {
 
     for (std::uint32_t i = 0; i < 12; ++i)
         EXPECT_EQ(New(0, test::kOriginalLevelSetBytes + i), kLevelSetBytesAfter[i]) << "level set " << i;
-    EXPECT_EQ(New(0, 0xBB95), 0x80);
-    EXPECT_EQ(New(0, 0xBBC5), 0x07);
-    EXPECT_EQ(New(0, 0xB163), 0x87);
-    EXPECT_EQ(New(0, 0xBA94), 0x87);
-    EXPECT_EQ(New(0, 0xB815), 0x07);
-    EXPECT_EQ(New16(0, 0xB818), 0xCCF0);
-    EXPECT_EQ(New(0, 0xB754), 0x60);
-
     std::vector<Range> changed = {
         {0x8C5A, 0x8E63}, {0x901E, 0x91CC},
         {0xBD75, 0xBDB1}, {0xB747, 0xB748},
-        {0xB754, 0xB754}, {0xB815, 0xB815},
-        {0xB818, 0xB81C}, {0xB163, 0xB163},
-        {0xBA94, 0xBA94}, {0xBB95, 0xBB95},
-        {0xBBC5, 0xBBC5}, {0x8093, 0x8094},
+        {0xB818, 0xB81C}, {0x8093, 0x8094},
         {0x80C2, 0x80C3}, {test::kOriginalLevelSetBytes, test::kOriginalLevelSetBytes + 11U}};
-    for (const std::uint32_t instruction : {0xBC49U, 0xBDCFU, 0xBEC8U, 0xBED8U})
+    for (const auto& [address, value] : std::vector<std::pair<std::uint32_t, std::uint8_t>>{{0xBB95, 0x80},
+                                                                                            {0xBBC5, 0x07},
+                                                                                            {0xB163, 0x87},
+                                                                                            {0xBA94, 0x87},
+                                                                                            {0xB815, 0x07},
+                                                                                            {0xB754, 0x60}}) {
+        EXPECT_EQ(New(0, address), value) << std::hex << address;
+        changed.push_back({address, address});
+    }
+    EXPECT_EQ(New16(0, 0xB818), 0xCCF0);
+    for (const std::uint32_t instruction : kStubCallers)
         changed.push_back({instruction + 1, instruction + 2});
     for (const RedirectRow& row : kRedirectRows)
         for (const std::uint16_t instruction : row.instructions)

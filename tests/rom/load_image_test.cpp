@@ -10,117 +10,84 @@
 namespace tikaroo {
 namespace {
 
-// Opens `file` and returns the error text, or "" when it loaded.
-std::string OpenError(const Bytes& file, CGameImage& image) {
-    test::TempDir dir;
-    try {
-        LoadGameImage(image, dir.Write("game.nes", file));
-    } catch (const RomError& error) {
-        EXPECT_EQ(image.loaded, 0U);
-        EXPECT_TRUE(image.cpuWindow.empty());
-        EXPECT_TRUE(image.prgBanks.empty());
-        return error.what();
-    }
-    return "";
-}
+using test::PrgPattern;
 
-std::string OpenError(const Bytes& file) {
-    CGameImage image;
-    return OpenError(file, image);
-}
-
-TEST(LayoutRecognition, Mapper3ImagesByPrgAndChrSize) {
-    struct Case {
-        std::size_t prgBanks;
-        std::size_t chrBanks;
-        std::string error;
-    };
-    const std::vector<Case> cases = {
-        {1, 4, "CNROM file corrupt"},
-        {3, 4, "CNROM file corrupt"},
-        {2, 0, "out of CHR bank while loading tiles"},
-        {4, 0, "out of CHR bank while loading tiles"},
-        {2, 1, "CHR data of an original image must be 32 KB"},
-        {2, 2, "CHR data of an original image must be 32 KB"},
-        {4, 8, "CHR data of an original image must be 32 KB"},
-        {2, 16, "CHR data of an original image must be 32 KB"}, // a mapper-3 image is never expanded
-        {8, 16, "CNROM file corrupt"},
-        {2, 4, ""},
-        {4, 4, ""},
-    };
-    for (const Case& c : cases) {
-        CGameImage image;
-        EXPECT_EQ(OpenError(test::MakeOriginalFile(c.prgBanks, c.chrBanks), image), c.error)
-            << c.prgBanks << " PRG banks, " << c.chrBanks << " CHR banks";
-        if (c.error.empty()) {
-            EXPECT_EQ(image.prgBanks.size(), 8U);
-            EXPECT_EQ(image.chrData.size(), 0x20000U);
-            EXPECT_EQ(image.mapper, 4);
-        }
-    }
-}
-
-TEST(LayoutRecognition, Mapper4ImagesByPrgAndChrSize) {
-    struct Case {
-        std::size_t prgBanks;
-        std::size_t chrBanks;
-        bool expanded;
-    };
-    for (const Case& c : std::vector<Case>{
-             {8, 16, true}, {16, 16, true}, {12, 16, false}, {8, 8, false}, {16, 8, false}, {4, 16, false}}) {
-        CGameImage image;
-        EXPECT_EQ(OpenError(test::MakeInesFile({.mapper = 4, .prgBanks = c.prgBanks, .chrBanks = c.chrBanks}),
-                            image),
-                  c.expanded ? "" : "CNROM file corrupt")
-            << c.prgBanks << " PRG banks, " << c.chrBanks << " CHR banks";
-        EXPECT_EQ(DetectLayout(image) == RomLayout::Expanded, c.expanded);
-    }
-}
-
-TEST(LayoutRecognition, FilesThatAreNoImage) {
-    CGameImage image;
-    EXPECT_THROW(LoadGameImage(image, "/nonexistent/dir/game.nes"), RomError);
+TEST(LayoutRecognition, ImagesByMapperPrgAndChrSize) {
+    const std::string corrupt = "CNROM file corrupt";
+    const std::string not32K = "CHR data of an original image must be 32 KB";
+    const std::string noChr = "out of CHR bank while loading tiles";
     Bytes noMagic = test::MakeOriginalFile();
     noMagic[3] = 0x1B;
-    EXPECT_EQ(OpenError(noMagic), "CNROM file corrupt");
-    Bytes truncated = test::MakeOriginalFile();
-    truncated.pop_back();
-    EXPECT_EQ(OpenError(truncated), "CNROM file corrupt");
-    EXPECT_EQ(OpenError(Bytes(15, 'N')), "CNROM file corrupt");
+    const Bytes truncated(noMagic.begin(), noMagic.end() - 1);
+    const auto original = [](std::size_t prg, std::size_t chr) { return test::MakeOriginalFile(prg, chr); };
+    const auto mapper4 = [](std::size_t prg, std::size_t chr) {
+        return test::MakeInesFile({.mapper = 4, .prgBanks = prg, .chrBanks = chr});
+    };
+    const struct {
+        const char* name;
+        Bytes file;
+        std::string error;
+    } cases[] = {
+        {"mapper 3, 1 + 4 banks", original(1, 4), corrupt},
+        {"mapper 3, 3 + 4 banks", original(3, 4), corrupt},
+        {"mapper 3, 2 + 0 banks", original(2, 0), noChr},
+        {"mapper 3, 4 + 0 banks", original(4, 0), noChr},
+        {"mapper 3, 2 + 2 banks", original(2, 2), not32K},
+        {"mapper 3, 4 + 8 banks", original(4, 8), not32K},
+        {"mapper 3, 2 + 16 banks", original(2, 16), not32K}, // a mapper-3 image is never expanded
+        {"mapper 3, 8 + 16 banks", original(8, 16), corrupt},
+        {"mapper 3, 2 + 4 banks", original(2, 4), ""},
+        {"mapper 3, 4 + 4 banks", original(4, 4), ""},
+        {"mapper 4, 8 + 16 banks", mapper4(8, 16), ""},
+        {"mapper 4, 16 + 16 banks", mapper4(16, 16), ""},
+        {"mapper 4, 12 + 16 banks", mapper4(12, 16), corrupt},
+        {"mapper 4, 8 + 8 banks", mapper4(8, 8), corrupt},
+        {"mapper 4, 4 + 16 banks", mapper4(4, 16), corrupt},
+        {"no magic", noMagic, corrupt},
+        {"truncated", truncated, corrupt},
+        {"no header", Bytes(15, 'N'), corrupt},
+    };
+    const test::TempDir dir;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        CGameImage image;
+        std::string error;
+        try {
+            LoadGameImage(image, dir.Write("game.nes", c.file));
+        } catch (const RomError& raised) {
+            error = raised.what();
+        }
+        EXPECT_EQ(error, c.error);
+        EXPECT_EQ(DetectLayout(image) == RomLayout::Expanded, c.error.empty());
+        EXPECT_EQ(image.loaded, c.error.empty() ? 1U : 0U);
+        EXPECT_EQ(image.cpuWindow.empty(), !c.error.empty());
+    }
+    CGameImage image;
+    EXPECT_THROW(LoadGameImage(image, dir.Path("missing.nes")), RomError);
 }
 
 TEST(ExpandedLoad, TakesTheImageAsItIsWithTheCurrentStubs) {
+    const Bytes stubs = test::DocumentedStubBlock();
+    ASSERT_EQ(stubs.size(), 296U);
     for (const std::size_t banks : {8U, 16U}) {
+        SCOPED_TRACE(banks);
         test::TempDir dir;
         const Bytes file = test::MakeInesFile({.mapper = 4, .prgBanks = banks, .chrBanks = 16});
-        const std::string path = dir.Write("game.nes", file);
         CGameImage image;
-        ASSERT_TRUE(LoadGameImage(image, path));
+        ASSERT_TRUE(LoadGameImage(image, dir.Write("game.nes", file)));
         EXPECT_EQ(image.windowPages, (std::array<std::uint8_t, 2>{0, 1}));
         EXPECT_EQ(image.allTiles.size(), 8192U);
-        EXPECT_EQ(image.auxBuffer.size(), 8192U);
-        EXPECT_EQ(image.Read8(0x8000), test::PrgPattern(0, 0));
-        EXPECT_EQ(image.Read8(0xBFFF), test::PrgPattern(0, 0x3FFF));
-        EXPECT_EQ(image.Read8(0xC000), test::PrgPattern(banks - 1, 0)); // the last bank is the fixed one
-
-        Bytes stubs;
-        for (const test::StubRow& row : test::kStubRowsAsDocumented) {
-            const Bytes bytes = test::HexBytes(row.bytes);
-            ASSERT_EQ(bytes.size(), row.last - row.first + 1U) << std::hex << row.first;
-            ASSERT_EQ(row.first, 0xCB99 + stubs.size());
-            stubs.insert(stubs.end(), bytes.begin(), bytes.end());
-        }
+        EXPECT_EQ(image.Read8(0xBFFF), PrgPattern(0, 0x3FFF));
+        EXPECT_EQ(image.Read8(0xC000), PrgPattern(banks - 1, 0)); // the last bank is the fixed one
         Bytes inWindow;
-        image.ReadBlock(0xCB99, 296, inWindow);
+        image.ReadBlock(test::kStubBlockStart, stubs.size(), inWindow);
         EXPECT_EQ(inWindow, stubs);
         EXPECT_EQ(image.Read16(0xFFFA), 0xCC92);
         EXPECT_EQ(image.Read16(0xFFFC), 0xCCB3);
         EXPECT_EQ(image.Read16(0xFFFE), 0xCCA1);
-        EXPECT_EQ(image.Read8(0xCB98), test::PrgPattern(banks - 1, 0xB98));
-        EXPECT_EQ(image.Read8(0xCCC1), test::PrgPattern(banks - 1, 0xCC1));
 
         // Only the window changed; the file changes at the next save, and then nothing but the stubs.
-        EXPECT_EQ(image.prgBanks.back()[0xB99], test::PrgPattern(banks - 1, 0xB99));
+        EXPECT_EQ(image.prgBanks.back()[0xB99], PrgPattern(banks - 1, 0xB99));
         ASSERT_EQ(image.SaveImage(dir.Path("saved.nes")), 1);
         const Bytes saved = test::TempDir::Read(dir.Path("saved.nes"));
         ASSERT_EQ(saved.size(), file.size());
@@ -140,11 +107,10 @@ TEST(ExpandedLoad, RefusesASecondImageAndChangesNothing) {
     test::TempDir dir;
     const std::string first =
         dir.Write("a.nes", test::MakeInesFile({.mapper = 4, .prgBanks = 8, .chrBanks = 16}));
-    const std::string second = dir.Write("b.nes", test::MakeOriginalFile());
     CGameImage image;
     ASSERT_TRUE(LoadGameImage(image, first));
     image.Write8(0x8000, 0xEE);
-    EXPECT_FALSE(LoadGameImage(image, second));
+    EXPECT_FALSE(LoadGameImage(image, dir.Write("b.nes", test::MakeOriginalFile())));
     EXPECT_EQ(image.FileName(), first);
     EXPECT_EQ(image.Read8(0x8000), 0xEE);
 }

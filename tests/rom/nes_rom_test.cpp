@@ -10,81 +10,65 @@
 namespace tikaroo {
 namespace {
 
-using test::InesShape;
+namespace fs = std::filesystem;
 using test::MakeInesFile;
 using test::TempDir;
 
-TEST(NesRomRead, SplitsHeaderTrainerPrgAndChr) {
+TEST(NesRomRead, SplitsTheFileAndRefusesASecondReadUntilReset) {
     TempDir dir;
     Bytes file = MakeInesFile({.mapper = 0x43, .prgBanks = 3, .chrBanks = 2, .trainer = true});
     file[10] = 0x77;
+    const std::string path = dir.Write("a.nes", file);
     CNesRom rom;
-    ASSERT_EQ(rom.ReadRomFile(dir.Write("a.nes", file)), 1);
+    ASSERT_EQ(rom.ReadRomFile(path), 1);
     EXPECT_EQ(rom.mapper, 0x43);
-    EXPECT_EQ(rom.loaded, 1U);
+    EXPECT_EQ(rom.header[10], 0x77);
     EXPECT_EQ(rom.trainer.size(), kTrainerSize);
     ASSERT_EQ(rom.prgBanks.size(), 3U);
     EXPECT_EQ(rom.prgBanks[1][5], test::PrgPattern(1, 5));
-    EXPECT_EQ(rom.chrData.size(), 2 * kChrBankSize);
-    EXPECT_EQ(rom.chrData[0], file[16 + 512 + 3 * kPrgBankSize]);
-    EXPECT_EQ(rom.header[10], 0x77);
-    EXPECT_EQ(rom.FileName(), dir.Path("a.nes"));
-}
-
-TEST(NesRomRead, RefusesBadFilesAndStaysReset) {
-    TempDir dir;
-    Bytes good = MakeInesFile({.prgBanks = 1, .chrBanks = 1});
-    Bytes noMagic = good;
-    noMagic[3] = 0x1B;
-    Bytes truncated = good;
-    truncated.pop_back();
-    const Bytes tooShort(15, 0x4E);
-
-    struct Case {
-        const char* name;
-        const Bytes& bytes;
-        ImageFault fault;
-    };
-    for (const Case& c :
-         {Case{"magic", noMagic, ImageFault::NoMagic}, Case{"short", truncated, ImageFault::Truncated},
-          Case{"tiny", tooShort, ImageFault::NoHeader}}) {
-        CNesRom rom;
-        EXPECT_EQ(rom.ReadRomFile(dir.Write(c.name, c.bytes)), 0) << c.name;
-        EXPECT_EQ(rom.LastFault(), c.fault) << c.name;
-        EXPECT_EQ(rom.loaded, 0U);
-        EXPECT_TRUE(rom.fileName.empty());
-        EXPECT_EQ(rom.mapper, 0);
-        EXPECT_TRUE(rom.prgBanks.empty());
-    }
-    CNesRom missing;
-    EXPECT_EQ(missing.ReadRomFile(dir.Path("nothing.nes")), 0);
-    EXPECT_EQ(missing.LastFault(), ImageFault::CannotOpen);
-}
-
-TEST(NesRomRead, SizeLimitIsTenMebibytes) {
-    TempDir dir;
-    Bytes file = MakeInesFile({.prgBanks = 1, .chrBanks = 0});
-    file.resize(kMaxRomFileSize, 0xAA);
-    CNesRom atLimit;
-    EXPECT_EQ(atLimit.ReadRomFile(dir.Write("limit.nes", file)), 1);
-    file.push_back(0);
-    CNesRom overLimit;
-    EXPECT_EQ(overLimit.ReadRomFile(dir.Write("over.nes", file)), 0);
-    EXPECT_EQ(overLimit.LastFault(), ImageFault::TooLarge);
-}
-
-TEST(NesRomRead, SecondReadIsRefusedUntilReset) {
-    TempDir dir;
-    const std::string path = dir.Write("a.nes", MakeInesFile({}));
-    CNesRom rom;
-    ASSERT_EQ(rom.ReadRomFile(path), 1);
+    EXPECT_EQ(rom.chrData, Bytes(file.end() - 2 * kChrBankSize, file.end()));
+    EXPECT_EQ(rom.FileName(), path);
     EXPECT_EQ(rom.ReadRomFile(path), 0);
     EXPECT_EQ(rom.loaded, 1U);
     rom.Reset();
     EXPECT_EQ(rom.ReadRomFile(path), 1);
 }
 
-TEST(NesRomWrite, RecomputesSizesAndKeepsOtherHeaderBytes) {
+TEST(NesRomRead, RefusesBadFilesAndStaysReset) {
+    TempDir dir;
+    const Bytes good = MakeInesFile({.prgBanks = 1, .chrBanks = 1});
+    Bytes noMagic = good;
+    noMagic[3] = 0x1B;
+    const Bytes truncated(good.begin(), good.end() - 1);
+    Bytes atLimit = good;
+    atLimit.resize(kMaxRomFileSize, 0xAA);
+    Bytes overLimit = atLimit;
+    overLimit.push_back(0);
+    const Bytes tiny(15, 0x4E);
+    const struct {
+        const char* name;
+        const Bytes* bytes; // none: the file does not exist
+        ImageFault fault;
+    } cases[] = {{"magic", &noMagic, ImageFault::NoMagic},
+                 {"short", &truncated, ImageFault::Truncated},
+                 {"tiny", &tiny, ImageFault::NoHeader},
+                 {"at limit", &atLimit, ImageFault::None},
+                 {"over limit", &overLimit, ImageFault::TooLarge},
+                 {"missing", nullptr, ImageFault::CannotOpen}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        CNesRom rom;
+        EXPECT_EQ(rom.ReadRomFile(c.bytes ? dir.Write(c.name, *c.bytes) : dir.Path(c.name)),
+                  c.fault == ImageFault::None ? 1 : 0);
+        EXPECT_EQ(rom.LastFault(), c.fault);
+        if (c.fault == ImageFault::None) continue;
+        EXPECT_EQ(rom.loaded, 0U);
+        EXPECT_TRUE(rom.fileName.empty());
+        EXPECT_TRUE(rom.prgBanks.empty());
+    }
+}
+
+TEST(NesRomWrite, RecomputesSizesKeepsOtherHeaderBytesAndReplacesTheFileWhole) {
     TempDir dir;
     Bytes file = MakeInesFile({.mapper = 3, .prgBanks = 2, .chrBanks = 1, .verticalMirroring = true});
     file[6] |= 0x0A; // battery and four-screen bits survive
@@ -95,10 +79,11 @@ TEST(NesRomWrite, RecomputesSizesAndKeepsOtherHeaderBytes) {
     rom.prgBanks.push_back(Bytes(kPrgBankSize, 0x11));
     rom.chrData.resize(3 * kChrBankSize, 0x22);
     rom.trainer.assign(kTrainerSize, 0x33);
-    ASSERT_EQ(rom.WriteRomFile(dir.Path("out.nes")), 1);
-    EXPECT_EQ(rom.FileName(), dir.Path("out.nes"));
+    const std::string out = dir.Write("out.nes", Bytes(0x100000, 0xEE));
+    ASSERT_EQ(rom.WriteRomFile(out), 1);
+    EXPECT_EQ(rom.FileName(), out);
 
-    const Bytes written = TempDir::Read(dir.Path("out.nes"));
+    const Bytes written = TempDir::Read(out);
     ASSERT_EQ(written.size(), 16 + 512 + 3 * kPrgBankSize + 3 * kChrBankSize);
     EXPECT_EQ(written[4], 3);
     EXPECT_EQ(written[5], 3);
@@ -115,38 +100,23 @@ TEST(NesRomWrite, FailureKeepsNameAndOldFile) {
     ASSERT_EQ(rom.ReadRomFile(path), 1);
     EXPECT_EQ(rom.WriteRomFile(dir.Path("no/such/folder/out.nes")), 0);
     EXPECT_EQ(rom.FileName(), path);
-
     // A folder standing where the file should go: the write fails and nothing is left behind.
-    std::filesystem::create_directory(dir.Path("taken.nes"));
+    fs::create_directory(dir.Path("taken.nes"));
     EXPECT_EQ(rom.WriteRomFile(dir.Path("taken.nes")), 0);
-    EXPECT_TRUE(std::filesystem::is_directory(dir.Path("taken.nes")));
-    std::size_t entries = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.Path(""))) ++entries;
-    EXPECT_EQ(entries, 2U);
-
-    CNesRom empty;
-    EXPECT_EQ(empty.WriteRomFile(dir.Path("empty.nes")), 0);
+    EXPECT_TRUE(fs::is_directory(dir.Path("taken.nes")));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path("")), fs::directory_iterator()), 2);
+    EXPECT_EQ(CNesRom().WriteRomFile(dir.Path("empty.nes")), 0);
 }
 
-TEST(NesRomWrite, ReplacesAnExistingFileWhole) {
+TEST(NesRomWrite, WritesThroughALinkKeepsPermissionBitsAndWritesInPlaceWhereNoTemporaryFits) {
     TempDir dir;
-    const Bytes original = MakeInesFile({.prgBanks = 2, .chrBanks = 4});
-    const std::string path = dir.Write("game.nes", original);
-    CNesRom rom;
-    ASSERT_EQ(rom.ReadRomFile(path), 1);
-    rom.prgBanks.pop_back();
-    ASSERT_EQ(rom.WriteRomFile(), 1);
-    EXPECT_EQ(TempDir::Read(path).size(), original.size() - kPrgBankSize);
-}
-
-TEST(NesRomWrite, WritesThroughASymbolicLinkAndKeepsThePermissionBits) {
-    TempDir dir;
-    namespace fs = std::filesystem;
     const std::string real = dir.Write("real.nes", Bytes(10, 1));
     const fs::perms userAndGroupRead = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
     fs::permissions(real, userAndGroupRead);
     fs::create_directory(dir.Path("links"));
     fs::create_symlink("../real.nes", dir.Path("links/game.nes"));
+    // The temporary name beside this one would be longer than a file name may be.
+    const std::string longName = dir.Write(std::string(250, 'n') + ".nes", Bytes(0x20000, 1));
     CNesRom rom;
     ASSERT_EQ(rom.ReadRomFile(dir.Write("in.nes", MakeInesFile({}))), 1);
 
@@ -155,17 +125,9 @@ TEST(NesRomWrite, WritesThroughASymbolicLinkAndKeepsThePermissionBits) {
     EXPECT_EQ(TempDir::Read(real), MakeInesFile({}));
     ASSERT_EQ(rom.WriteRomFile(real), 1);
     EXPECT_EQ(fs::status(real).permissions(), userAndGroupRead);
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path("")), fs::directory_iterator()), 3);
-}
-
-TEST(NesRomWrite, WritesInPlaceWhereNoTemporaryFileFitsBeside) {
-    TempDir dir;
-    // The temporary name beside this one would be longer than a file name may be.
-    const std::string path = dir.Write(std::string(250, 'n') + ".nes", Bytes(10, 1));
-    CNesRom rom;
-    ASSERT_EQ(rom.ReadRomFile(dir.Write("in.nes", MakeInesFile({}))), 1);
-    ASSERT_EQ(rom.WriteRomFile(path), 1);
-    EXPECT_EQ(TempDir::Read(path), MakeInesFile({}));
+    ASSERT_EQ(rom.WriteRomFile(longName), 1);
+    EXPECT_EQ(TempDir::Read(longName), MakeInesFile({}));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path("")), fs::directory_iterator()), 4);
 }
 
 } // namespace

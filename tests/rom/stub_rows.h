@@ -46,4 +46,18 @@ inline const std::vector<StubRow> kStubRowsAsDocumented = {
     {0xCCB3, 0xCCC0, "78 A9 00 20 99 CB A9 00 8D 00 A0 4C 00 80"},
 };
 
+inline constexpr std::uint16_t kStubBlockStart = 0xCB99;
+
+// The rows above as one run of bytes from kStubBlockStart; empty where the rows do not join up.
+inline Bytes DocumentedStubBlock() {
+    Bytes block;
+    for (const StubRow& row : kStubRowsAsDocumented) {
+        const Bytes bytes = HexBytes(row.bytes);
+        if (row.first != kStubBlockStart + block.size() || row.last + 1U != row.first + bytes.size())
+            return {};
+        block.insert(block.end(), bytes.begin(), bytes.end());
+    }
+    return block;
+}
+
 } // namespace tikaroo::test
