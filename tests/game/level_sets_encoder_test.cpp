@@ -90,15 +90,6 @@ TEST_F(LevelSetsEncoderTest, UnusedSetsAreDroppedAndTheRestRenumbered) {
     EXPECT_EQ(Word(roomPointers), 0x803D);
 }
 
-TEST_F(LevelSetsEncoderTest, RoomsArePackedMostSignificantFieldFirst) {
-    LevelRoom room{0x3F, 1, 5, 2, 3, 0x9, 0xC};
-    tables.levelSets[0].rooms[0] = room;
-    tables.levelSets[0].used = 1;
-    EncodeLevelSets(image, tables, kTableArea);
-    // 111111 01 | 101 010 11 | 1001 1100
-    EXPECT_EQ(PackedRooms(0, 1), (Bytes{0xFD, 0xAB, 0x9C}));
-}
-
 TEST_F(LevelSetsEncoderTest, BossSlotSetsCarrySlot32RoomsFromTheThirdInTheImageOnly) {
     tables.levelSets.clear();
     AddSet(0, 64, 0, true);

@@ -64,19 +64,17 @@ TEST_F(ObjectsReader, StepsPositionsAndParameters) {
                                                  {.id = 55, .x = 8}}));
 }
 
-TEST_F(ObjectsReader, EmptyStreamsAndNullPointersGiveEmptyLists) {
+TEST_F(ObjectsReader, StreamsAreReadFromTheObjectsBankAndEmptyOnesGiveEmptyLists) {
     Poke(image, kObjectsBank, 0x9600, {0xFF, 0xC0}); // start 1023, then the end
     SetList(0, 0, 0x9600);
-    const GameTables tables = ReadAll();
+    Poke(image, kObjectsBank, 0x9700, EvenlySpaced(1).bytes);
+    Poke(image, 0, 0x9700, EvenlySpaced(2).bytes);
+    SetList(3, 2, 0x9700);
+    GameTables tables = ReadAll();
+    EXPECT_EQ(tables.levels[3].objectLists[2], (ObjectsList{{.id = 1, .x = 8}}));
+    tables.levels[3].objectLists[2].clear();
     for (const Level& level : tables.levels)
         for (const ObjectsList& list : level.objectLists) EXPECT_TRUE(list.empty());
-}
-
-TEST_F(ObjectsReader, StreamsAreReadFromTheObjectsBank) {
-    Poke(image, kObjectsBank, 0x9600, EvenlySpaced(1).bytes);
-    Poke(image, 0, 0x9600, EvenlySpaced(2).bytes);
-    SetList(3, 2, 0x9600);
-    EXPECT_EQ(ReadAll().levels[3].objectLists[2], (ObjectsList{{.id = 1, .x = 8}}));
 }
 
 TEST_F(ObjectsReader, BonusLevelsUseTheirOwnTableAndTheBossSlotHasNone) {
@@ -101,18 +99,14 @@ TEST_F(ObjectsReader, LongStreamsAreFetchedChunkByChunk) {
 }
 
 // A stream at $FFE1 gets one chunk, $FFE1-$FFEF, and reaches $FFF0: nothing more is fetched, but
-// what was fetched is decoded to the end.
+// what was fetched is decoded to the end; a field past it is out of range.
 TEST_F(ObjectsReader, AStreamReachingFFF0IsDecodedOverWhatWasFetched) {
     const Bytes eight = EvenlySpaced(8).bytes; // exactly 120 bits
     ASSERT_EQ(eight.size(), 15U);
     Poke(image, kObjectsBank, 0xFFE1, eight);
     SetList(0, 0, 0xFFE1);
     EXPECT_EQ(ReadAll().levels[0].objectLists[0].size(), 8U);
-}
-
-TEST_F(ObjectsReader, AFieldPastTheFetchedBytesIsOutOfRange) {
     Poke(image, kObjectsBank, 0xFFE1, EvenlySpaced(9).bytes); // its end lies at $FFF0-$FFF1
-    SetList(0, 0, 0xFFE1);
     EXPECT_EQ(ReadAllError(), errors::kBitfieldOutOfRange);
 }
 

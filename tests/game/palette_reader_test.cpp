@@ -11,23 +11,21 @@ namespace minimal = test::minimal;
 TEST_F(PaletteReader, PaletteSetsPutTheBackgroundFirstAndReduceColoursModulo64) {
     Poke(image, 0, minimal::kPaletteSets + 12 * 15,
          {0x4F, 0x01, 0x02, 0x10, 0x11, 0x12, 0xFF, 0x3F, 0x40, 0x20, 0x21, 0x22});
+    OtherPalettes other;
+    for (std::size_t i = 0; i < other.size(); ++i) other[i] = static_cast<std::uint8_t>(0x80 + i);
+    Poke(image, 0, minimal::kOtherPalettes, Bytes(other.begin(), other.end()));
     const GameTables tables = ReadAll();
     ASSERT_EQ(tables.paletteSets.size(), 16U);
     EXPECT_EQ(tables.paletteSets[15], (PaletteSet{0x0F, 0x0F, 0x01, 0x02, 0x0F, 0x10, 0x11, 0x12, 0x0F, 0x3F,
                                                   0x3F, 0x00, 0x0F, 0x20, 0x21, 0x22}));
     EXPECT_EQ(tables.paletteSets[0],
               (PaletteSet{0x0F, 0, 0, 0, 0x0F, 0, 0, 0, 0x0F, 0, 0, 0, 0x0F, 0, 0, 0}));
+    EXPECT_EQ(tables.otherPalettes, other);
 }
 
-TEST_F(PaletteReader, OtherPalettesAreCopiedAsStored) {
-    Bytes stored(48);
-    for (std::size_t i = 0; i < stored.size(); ++i) stored[i] = static_cast<std::uint8_t>(0x80 + i);
-    Poke(image, 0, minimal::kOtherPalettes, stored);
-    const OtherPalettes palettes = ReadAll().otherPalettes;
-    EXPECT_TRUE(std::equal(palettes.begin(), palettes.end(), stored.begin()));
-}
-
-TEST_F(PaletteReader, UpdaterZeroIsReadEvenWhenNoLevelNamesOne) {
+TEST_F(PaletteReader, UpdaterZeroIsReadEvenWhenNoPlayableLevelNamesOne) {
+    // The boss slot has no palette byte of its own; the byte after slot 31 must not be taken for it.
+    Poke(image, 0, minimal::kLevelPalettes + 32, {0x0D});
     const GameTables tables = ReadAll();
     ASSERT_EQ(tables.paletteUpdaters.size(), 1U);
     EXPECT_TRUE(tables.paletteUpdaters.at(0).modifiers.empty());
@@ -51,12 +49,6 @@ TEST_F(PaletteReader, UpdatersUpToTheHighestIdOfThePlayableLevels) {
     EXPECT_TRUE(modifiers[0].entries.empty());
     EXPECT_EQ(modifiers[1].key, 3);
     EXPECT_EQ(modifiers[1].entries, (std::vector<PaletteAttribute>{{5, 6, 7, 8}, {9, 10, 11, 12}}));
-}
-
-TEST_F(PaletteReader, TheBossSlotDoesNotCountForTheHighestUpdater) {
-    // The boss slot has no palette byte of its own; the byte after slot 31 must not be taken for it.
-    Poke(image, 0, minimal::kLevelPalettes + 32, {0x0D});
-    EXPECT_EQ(ReadAll().paletteUpdaters.size(), 1U);
 }
 
 TEST_F(PaletteReader, AnUpdaterRunningPastTheWindowFails) {

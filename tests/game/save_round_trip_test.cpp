@@ -1,8 +1,7 @@
 #include "game/rom_builder.h"
 #include "game/table_readers.h"
 
-#include "support/expanded_image.h"
-#include "support/minimal_game.h"
+#include "small_game.h"
 #include "support/model_compare.h"
 #include "support/random_model.h"
 #include "support/temp_dir.h"
@@ -76,32 +75,22 @@ void ExpectSamePlayedContent(const GameTables& saved, const GameTables& edited) 
     for (const Level& bonus : saved.bonusLevels) EXPECT_EQ(bonus.levelSet, saved.levels[kBossSlot].levelSet);
 }
 
-class SaveRoundTrip : public ::testing::Test {
-protected:
-    // The minimal game, loaded.
-    void OpenMinimalGame() {
-        test::MakeExpandedImage(image);
-        test::WriteMinimalGame(image);
-        ReadAllTables(image, tables);
-    }
-    // Opens a saved file as the editor does and reads its tables.
-    static GameTables Reopen(const std::string& path, CGameImage& reopened) {
-        reopened.ReadRomFile(path);
-        reopened.SetUpExpanded();
-        GameTables read;
-        ReadAllTables(reopened, read);
-        return read;
-    }
+// Opens a saved file as the editor does and reads its tables.
+GameTables Reopen(const std::string& path, CGameImage& reopened) {
+    reopened.ReadRomFile(path);
+    reopened.SetUpExpanded();
+    GameTables read;
+    ReadAllTables(reopened, read);
+    return read;
+}
 
-    test::TempDir directory;
-    CGameImage image;
-    GameTables tables;
-};
-
-TEST_F(SaveRoundTrip, RandomlyEditedModelsComeBackAsSaved) {
+TEST(SaveRoundTrip, RandomlyEditedModelsComeBackAsSaved) {
+    const test::TempDir directory;
     for (unsigned seed = 1; seed <= kRandomModels; ++seed) {
         SCOPED_TRACE("seed " + std::to_string(seed));
-        OpenMinimalGame();
+        CGameImage image;
+        GameTables tables;
+        test::MakeSmallGame(image, tables);
         std::mt19937 random(seed);
         test::RandomizeModel(tables, random);
         const GameTables edited = tables;
@@ -116,44 +105,8 @@ TEST_F(SaveRoundTrip, RandomlyEditedModelsComeBackAsSaved) {
         const std::string second = directory.Path("second.nes");
         ASSERT_NO_THROW(SaveGameImage(reopened, read, second));
         EXPECT_TRUE(test::TempDir::Read(first) == test::TempDir::Read(second));
-        if (HasFailure()) return;
+        if (::testing::Test::HasFailure()) return;
     }
-}
-
-TEST_F(SaveRoundTrip, TwoObjectsAtXZeroComeBackWithTheObjectsAfterThem) {
-    OpenMinimalGame();
-    const ObjectsList list = {{5, 0, 0, 0, 0}, {7, 0, 0, 0, 0}, {62, 0, 1, 2, 0}, {9, 80, 0, 0, 0}};
-    tables.levels[4].objectLists[1] = list;
-    SaveGameImage(image, tables, directory.Path("x0.nes"));
-    CGameImage reopened;
-    EXPECT_EQ(Reopen(directory.Path("x0.nes"), reopened).levels[4].objectLists[1], list);
-}
-
-TEST_F(SaveRoundTrip, WithNoUpdaterNamedTheSavedFileStillReadsUpdaterZero) {
-    OpenMinimalGame();
-    tables.paletteUpdaters[0].modifiers = {PaletteModifier{3, 1, {{1, 2, 3, 4}}}};
-    tables.paletteUpdaters[1] = PaletteUpdater{};
-    SaveGameImage(image, tables, directory.Path("none.nes"));
-    CGameImage reopened;
-    const GameTables read = Reopen(directory.Path("none.nes"), reopened);
-    ASSERT_EQ(read.paletteUpdaters.size(), 1U);
-    EXPECT_TRUE(read.paletteUpdaters.at(0).modifiers.empty());
-    test::ExpectSameStoredModel(read, tables);
-}
-
-TEST_F(SaveRoundTrip, BonusLevelsFollowSlot32ThroughTheRenumbering) {
-    OpenMinimalGame();
-    LevelSet other = tables.levelSets.at(0);
-    other.id = 9;
-    other.music = 4;
-    other.rooms.resize(kBossSlotRooms);
-    tables.levelSets.emplace(9, other);
-    tables.levels[kBossSlot].levelSet = 9;
-    for (Level& bonus : tables.bonusLevels) bonus.levelSet = 9;
-    SaveGameImage(image, tables, directory.Path("bonus.nes"));
-    EXPECT_EQ(tables.bonusLevels[0].levelSet, 1);
-    CGameImage reopened;
-    test::ExpectSameStoredModel(Reopen(directory.Path("bonus.nes"), reopened), tables);
 }
 
 } // namespace

@@ -38,12 +38,10 @@ TEST_F(SettingsReader, DecodesNegatedJumpsHolesOpcodeAndNonZeroFlags) {
 }
 
 TEST_F(SettingsReader, OnlyTheSecOpcodeTurnsHolesOn) {
-    Poke(image, 0, layout::kHoles, {layout::kHolesOff});
-    EXPECT_EQ(ReadAll().gameSettings.holes, 0U);
-    Poke(image, 0, layout::kHoles, {0x39});
-    EXPECT_EQ(ReadAll().gameSettings.holes, 0U);
-    Poke(image, 0, layout::kHoles, {0x38});
-    EXPECT_EQ(ReadAll().gameSettings.holes, 1U);
+    for (const auto& [opcode, holes] : {std::pair{layout::kHolesOff, 0U}, {0x39, 0U}, {0x38, 1U}}) {
+        Poke(image, 0, layout::kHoles, {opcode});
+        EXPECT_EQ(ReadAll().gameSettings.holes, holes) << int{opcode};
+    }
 }
 
 TEST_F(SettingsReader, BonusLengthIsTheEndMinusTheBeginRooms) {

@@ -85,9 +85,12 @@ void ExpectSameStoredModel(const GameTables& actual, const GameTables& expected)
     EXPECT_EQ(actual.gameSettings, expected.gameSettings);
     EXPECT_EQ(actual.bonusArea, expected.bonusArea);
     ASSERT_EQ(actual.objectTypes.size(), expected.objectTypes.size());
-    for (std::size_t i = 0; i < actual.objectTypes.size(); ++i)
-        EXPECT_EQ(actual.objectTypes[i].descriptor, expected.objectTypes[i].descriptor)
-            << "object type " << i;
+    for (std::size_t i = 0; i < actual.objectTypes.size(); ++i) {
+        SCOPED_TRACE("object type " + std::to_string(i));
+        EXPECT_EQ(actual.objectTypes[i].descriptor, expected.objectTypes[i].descriptor);
+        EXPECT_EQ(actual.objectTypes[i].kind, expected.objectTypes[i].kind);
+        EXPECT_EQ(actual.objectTypes[i].value, expected.objectTypes[i].value);
+    }
     EXPECT_EQ(actual.objectImageConstants, expected.objectImageConstants);
     EXPECT_EQ(actual.geometry.bgStepTable, expected.geometry.bgStepTable);
     EXPECT_EQ(actual.geometry.bgMaskTable, expected.geometry.bgMaskTable);
