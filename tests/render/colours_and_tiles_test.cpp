@@ -14,41 +14,10 @@ namespace {
 using test::BlankTileImage;
 using test::SolidTile;
 
-TEST(NesColorSet, HoldsTheNesColoursWithBlackColumnsAtTheEnd) {
-    EXPECT_EQ(NesColorSet[0x00], 0x747474u);
-    EXPECT_EQ(NesColorSet[0x01], 0x24188Cu);
-    EXPECT_EQ(NesColorSet[0x0C], 0x183C5Cu);
-    EXPECT_EQ(NesColorSet[0x10], 0xBCBCBCu);
-    EXPECT_EQ(NesColorSet[0x16], 0xD82800u);
-    EXPECT_EQ(NesColorSet[0x21], 0x3CBCFCu);
-    EXPECT_EQ(NesColorSet[0x2D], 0x787878u);
-    EXPECT_EQ(NesColorSet[0x30], 0xFCFCFCu);
-    EXPECT_EQ(NesColorSet[0x3C], 0x9CFCF0u);
-    EXPECT_EQ(NesColorSet[0x3D], 0xC4C4C4u);
-    // Columns D-F are black except the two greys 2D and 3D.
-    for (std::size_t row = 0; row < 4; ++row) {
-        for (std::size_t column = 0xD; column <= 0xF; ++column) {
-            const std::size_t index = row * 16 + column;
-            if (index != 0x2D && index != 0x3D) {
-                EXPECT_EQ(NesColorSet[index], 0u) << index;
-            }
-        }
-    }
-    // No other colour is black, and every value is a plain 0x00RRGGBB.
-    EXPECT_EQ(std::count(NesColorSet.begin(), NesColorSet.end(), 0u), 10);
-    for (std::uint32_t colour : NesColorSet) EXPECT_EQ(colour & 0xFF000000u, 0u);
-}
-
 TEST(NesColorSet, IndexesAboveTheSetUseTheirLowSixBits) {
     EXPECT_EQ(NesColour(0x41), NesColorSet[0x01]);
     EXPECT_EQ(NesColour(0xFF), NesColorSet[0x3F]);
     EXPECT_EQ(NesColour(0x96), NesColorSet[0x16]);
-}
-
-TEST(ChrBanks, LevelAndBossBankSetsCoverOneEightKilobyteBank) {
-    EXPECT_EQ(LevelBankSet(0), (ChrBankSet{0, 2, 4, 5, 6, 7}));
-    EXPECT_EQ(LevelBankSet(3), (ChrBankSet{24, 26, 28, 29, 30, 31}));
-    EXPECT_EQ(kBossBankSet, LevelBankSet(7));
 }
 
 TEST(ChrBanks, SelectionFillsSlotsAndMapsPpuTiles) {
@@ -62,6 +31,8 @@ TEST(ChrBanks, SelectionFillsSlotsAndMapsPpuTiles) {
     EXPECT_EQ(image.ppuTileMap[256], 20 * 64);
     EXPECT_EQ(image.ppuTileMap[384], 40 * 64);
     EXPECT_EQ(image.ppuTileMap[511], 127 * 64 + 63);
+    EXPECT_EQ(LevelBankSet(3), (ChrBankSet{24, 26, 28, 29, 30, 31}));
+    EXPECT_EQ(kBossBankSet, LevelBankSet(7));
 }
 
 TEST(ChrBanks, OutOfRangeNumbersAreRefusedWithoutChange) {
@@ -80,7 +51,7 @@ TEST(ChrBanks, OutOfRangeNumbersAreRefusedWithoutChange) {
     EXPECT_EQ(image.ppuTileMap, map);
 }
 
-TEST(TileDrawing, CanvasModeSkipsColourZeroAndDialogModeDrawsIt) {
+TEST(TileDrawing, CanvasModeSkipsColourZeroDialogModeDrawsItAndTile512IsRefused) {
     CGameImage image = BlankTileImage();
     Tile tile = SolidTile(0);
     tile[1] = 1;
@@ -109,14 +80,10 @@ TEST(TileDrawing, CanvasModeSkipsColourZeroAndDialogModeDrawsIt) {
     EXPECT_EQ(grey.Pixel(1, 0), 0x808080u);
     EXPECT_EQ(grey.Pixel(2, 0), 0xA0A0A0u);
     EXPECT_EQ(grey.Pixel(3, 0), 0xFFFFFFu);
-}
 
-TEST(TileDrawing, TileNumbersFrom512AreRefused) {
-    CGameImage image = BlankTileImage();
-    PictureBuffer picture(8, 8);
-    EXPECT_NO_THROW(DrawPpuTile(picture, 0, 0, image, 511, nullptr, TileMode::Dialog));
+    EXPECT_NO_THROW(DrawPpuTile(grey, 0, 0, image, 511, nullptr, TileMode::Dialog));
     try {
-        DrawPpuTile(picture, 0, 0, image, 512, nullptr, TileMode::Dialog);
+        DrawPpuTile(grey, 0, 0, image, 512, nullptr, TileMode::Dialog);
         FAIL() << "tile 512 drawn";
     } catch (const RomError& error) {
         EXPECT_STREQ(error.what(), "Invalid tile requested");
