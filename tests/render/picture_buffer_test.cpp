@@ -60,30 +60,25 @@ TEST(PictureBuffer, CopiesClipAtEveryEdge) {
     EXPECT_EQ(CountPixels(second, 0), 12);
 }
 
-TEST(PictureBuffer, KeyedCopyLeavesKeyPixelsOut) {
+TEST(PictureBuffer, KeyedCopyLeavesKeyPixelsOutAndBlendingFollowsTheSourceAlphaByte) {
     PictureBuffer source(3, 1);
     source.Fill(kKeyColour);
     source.SetPixel(1, 0, kRed);
-    PictureBuffer target(3, 1);
-    target.Fill(kWhite);
-    target.CopyKeyedFrom(source, source.Bounds(), 0, 0);
-    EXPECT_EQ(target.Pixel(0, 0), kWhite);
-    EXPECT_EQ(target.Pixel(1, 0), kRed);
-    EXPECT_EQ(target.Pixel(2, 0), kWhite);
-}
+    PictureBuffer keyed(3, 1);
+    keyed.Fill(kWhite);
+    keyed.CopyKeyedFrom(source, source.Bounds(), 0, 0);
+    EXPECT_EQ(std::vector(keyed.Data(), keyed.Data() + 3),
+              (std::vector<std::uint32_t>{kWhite, kRed, kWhite}));
 
-TEST(PictureBuffer, BlendsByTheSourceAlphaByte) {
     PictureBuffer mask(3, 1);
     mask.SetPixel(0, 0, 0x00000000);  // transparent
-    mask.SetPixel(1, 0, 0xC8000000);  // black, alpha 200
+    mask.SetPixel(1, 0, 0xC8000000);  // black, alpha 200: 255 x (255 - 200) / 255 = 55 per channel
     mask.SetPixel(2, 0, 0xFF00FF00u); // opaque green
-    PictureBuffer target(3, 1);
-    target.Fill(kWhite);
-    target.BlendFrom(mask, mask.Bounds(), 0, 0);
-    EXPECT_EQ(target.Pixel(0, 0), kWhite);
-    // 255 x (255 - 200) / 255 = 55 per channel.
-    EXPECT_EQ(target.Pixel(1, 0), 0x373737u);
-    EXPECT_EQ(target.Pixel(2, 0), 0x00FF00u);
+    PictureBuffer blended(3, 1);
+    blended.Fill(kWhite);
+    blended.BlendFrom(mask, mask.Bounds(), 0, 0);
+    EXPECT_EQ(std::vector(blended.Data(), blended.Data() + 3),
+              (std::vector<std::uint32_t>{kWhite, 0x373737u, 0x00FF00u}));
 }
 
 TEST(PictureBuffer, MixRoundsEveryChannelToNearest) {
