@@ -1,6 +1,6 @@
 #include "picture_writer.h"
 
-#include "render/level_lookup.h"
+#include "game/level_lookup.h"
 #include "render/room_geometry.h"
 #include "render/room_layout.h"
 #include "rom/file_io.h"

@@ -1,7 +1,7 @@
 // What the canvas shows: the level, the room frame, and the redraws after every change.
+#include "game/level_lookup.h"
 #include "main_window.h"
 #include "nes_canvas.h"
-#include "render/level_lookup.h"
 #include "render/room_geometry.h"
 #include "status_texts.h"
 

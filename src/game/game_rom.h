@@ -7,11 +7,23 @@
 #include "rom/game_image.h"
 
 #include <array>
+#include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
 namespace tikaroo {
+
+// An object found on the canvas: where it stands in the shown objects lists, and a copy of it.
+struct ObjectHit {
+    std::uint32_t list = 0;
+    std::uint32_t index = 0;
+    ObjectEntry entry;
+};
+
+// Objects take positions below this level x: the image keeps 10 bits of x / 8.
+inline constexpr std::uint32_t kObjectXLimit = 1024 * 8;
 
 // The loaded game: the expanded ROM image with its CPU window and tiles, and every decoded table.
 class CGameRom : public CGameImage, public GameTables {
@@ -70,6 +82,40 @@ public:
     // Moves the bonus area; when its start moves, every bonus-level object moves with it. Refuses a move
     // that would take an object out of the level.
     bool SetBonusArea(const BonusArea& area);
+
+    // Rooms of the current level, by their place on the canvas (room_editing.cpp).
+    // The room's seven fields; all 0 in bonus mode and for a room that does not exist.
+    LevelRoom ReadRoom(std::size_t room) const;
+    // Stores the fields, brought into their ranges (NormaliseRoom). Refused (false) without an image, in
+    // bonus mode and for a room beyond the level set.
+    bool StoreRoom(std::size_t room, const LevelRoom& fields);
+
+    // The objects of the shown level or bonus level, at canvas points (object_editing.cpp). The canvas x
+    // c stands for the level x c + ObjectsOrigin(). Every change refuses (false) what it cannot do.
+    std::uint32_t ObjectsOrigin() const;
+    // The objects whose marker point lies within 8 pixels both ways, list by list in list order.
+    std::vector<ObjectHit> FindObjectsAt(std::int32_t x, std::int32_t y) const;
+    // The selected object, or nullptr when none is selected or the selection names nothing.
+    const ObjectEntry* SelectedObject() const;
+    bool SelectObject(std::size_t list, std::size_t index);
+    // Appends `entry` to `list` at the canvas x `canvasX` (rounded down to a multiple of 8) and selects
+    // it. Refused without an image and for a list beyond the third or a level x of kObjectXLimit or more.
+    bool InsertObject(std::size_t list, ObjectEntry entry, std::int32_t canvasX);
+    // Inserts a copy of the selected object into its own list.
+    bool DuplicateSelectedObject(std::int32_t canvasX);
+    // Moves the selected object to canvas x `canvasX` (rounded down to a multiple of 8), keeping its place
+    // in its list; false when it stays where it is or the place is off the canvas.
+    bool MoveSelectedObject(std::int32_t canvasX);
+    bool SetSelectedObjectParams(std::uint8_t param1, std::uint8_t param2);
+    // Removes the selected object and clears the selection.
+    bool DeleteSelectedObject();
+
+    // Replaces the objects lists of every level and bonus level (objects_lists.cpp); refused unless there
+    // are exactly 32 levels and 9 bonus levels.
+    bool StoreObjectsLists(const std::vector<ObjectLists>& levelLists,
+                           const std::vector<ObjectLists>& bonusLists);
+    std::vector<ObjectLists> LevelObjectsLists() const;
+    std::vector<ObjectLists> BonusObjectsLists() const;
 
 private:
     bool MainLevelShown() const;

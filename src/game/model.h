@@ -22,6 +22,8 @@ inline constexpr std::uint8_t kNoPaletteUpdater = 15;
 inline constexpr std::size_t kMaxPaletteUpdaters = 14;
 inline constexpr int kFirstObjectWithParam1 = 56;
 inline constexpr int kFirstObjectWithParam2 = 62;
+// Object positions count in pixels from the level start; a room is this wide.
+inline constexpr std::int32_t kRoomWidth = 128;
 
 // One screen of a level: seven small fields, kept one per byte, in their packed order.
 struct LevelRoom {
@@ -84,6 +86,7 @@ struct ObjectEntry {
 };
 
 using ObjectsList = std::vector<ObjectEntry>;
+using ObjectLists = std::array<ObjectsList, kObjectsListCount>;
 
 // A palette state of the shown level: the room it starts at and its 16 colours.
 struct PaletteZone {
@@ -97,7 +100,7 @@ struct Level {
     std::uint8_t paletteSet = 0;
     std::uint8_t paletteUpdater = kNoPaletteUpdater;
     std::vector<PaletteZone> paletteZones; // derived when the level is shown, never stored
-    std::array<ObjectsList, kObjectsListCount> objectLists;
+    ObjectLists objectLists;
 };
 
 using SetRoom = std::array<std::uint8_t, 4>;         // four LineGeom indexes

@@ -1,7 +1,7 @@
 #include "block_cache.h"
 
 #include "chr_banks.h"
-#include "level_lookup.h"
+#include "game/level_lookup.h"
 #include "palette_zones.h"
 #include "tile_drawing.h"
 

@@ -1,7 +1,7 @@
 #include "level_picture.h"
 
 #include "block_cache.h"
-#include "level_lookup.h"
+#include "game/level_lookup.h"
 #include "palette_zones.h"
 #include "room_geometry.h"
 #include "tile_drawing.h"

@@ -2,7 +2,7 @@
 
 #include "block_cache.h"
 #include "floor_lines.h"
-#include "level_lookup.h"
+#include "game/level_lookup.h"
 #include "level_picture.h"
 #include "palette_zones.h"
 #include "room_geometry.h"

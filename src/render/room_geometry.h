@@ -1,11 +1,13 @@
 #pragma once
 
+#include "game/model.h"
+
 #include <cstdint>
 
 namespace tikaroo {
 
-// A room is 4 columns by 11 rows of 32x32 blocks; its background steps move 8-pixel strips.
-inline constexpr std::int32_t kRoomWidth = 128;
+// A room (kRoomWidth wide) is 4 columns by 11 rows of 32x32 blocks; its background steps move 8-pixel
+// strips.
 inline constexpr std::int32_t kRoomHeight = 352;
 inline constexpr std::int32_t kRoomStripWidth = 8;
 // Room pictures stand this far below the top of the canvas, before their background steps.

@@ -8,9 +8,6 @@ namespace tikaroo {
 
 namespace {
 
-constexpr std::size_t kRoomsPerTopsByte = 16;
-constexpr std::size_t kBonusRoomsDrawn = 16;
-
 // The screen of the first room: its band bottom from the "top of screen" nibble, its floor line from
 // the "top of floor" nibble.
 constexpr std::int32_t kBandBottomBase = 352;
@@ -25,19 +22,6 @@ void Append(std::vector<std::array<std::int32_t, 2>>& list, std::int32_t y) {
 }
 
 } // namespace
-
-ShownRooms RoomsShown(const GameTables& tables, const LevelSet& levelSet) {
-    const std::size_t total = levelSet.rooms.size();
-    if (!tables.view.bonusMode) return {0, total, total, 0, 0};
-    const BonusArea& area = tables.bonusArea;
-    ShownRooms shown;
-    shown.first = std::min<std::size_t>(kRoomsPerTopsByte * area.beginFrom, total);
-    shown.count = std::min<std::size_t>(area.length, total - shown.first);
-    shown.drawn = std::min(shown.count, kBonusRoomsDrawn);
-    shown.topsIndex = std::min<std::size_t>(area.beginFrom, levelSet.tops.size() - 1);
-    shown.objectsX = static_cast<std::int32_t>(shown.first) * kRoomWidth;
-    return shown;
-}
 
 std::array<std::int32_t, 16> BackgroundColumnOffsets(const LevelGeometryTables& geometry,
                                                      std::uint8_t background, std::size_t absoluteRoom) {

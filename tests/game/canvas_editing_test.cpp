@@ -1,0 +1,192 @@
+// Room and object edits of the model, on the opened sample game.
+#include "game/game_rom.h"
+#include "game/level_lookup.h"
+#include "game/level_selection.h"
+#include "game/object_params.h"
+#include "game/room_fields.h"
+#include "sample_game.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace tikaroo {
+namespace {
+
+class CanvasEditing : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        const test::TempDir dir;
+        opened = std::make_unique<CGameRom>();
+        opened->LoadRom(dir.Write("sample.nes", sample::MakeSampleGame().file));
+    }
+    static void TearDownTestSuite() { opened.reset(); }
+
+    void SetUp() override { rom = *opened; }
+
+    ObjectsList& List(std::size_t list) { return ObjectsLevel(rom)->objectLists[list]; }
+
+    inline static std::unique_ptr<CGameRom> opened;
+    CGameRom rom;
+};
+
+TEST(RoomFields, EveryFieldWrapsBothWays) {
+    struct Case {
+        std::uint8_t LevelRoom::*field;
+        std::uint8_t stored;
+        std::uint8_t normalised;
+    };
+    const Case cases[] = {
+        {&LevelRoom::setRoom, 255, 9},     {&LevelRoom::setRoom, 10, 0},
+        {&LevelRoom::setRoom, 9, 9},       {&LevelRoom::floorGeom, 255, 15},
+        {&LevelRoom::floorGeom, 16, 0},    {&LevelRoom::scroll, 255, 2},
+        {&LevelRoom::scroll, 3, 0},        {&LevelRoom::background, 255, 6},
+        {&LevelRoom::background, 7, 0},    {&LevelRoom::floorShift, 255, 7},
+        {&LevelRoom::floorShift, 8, 0},    {&LevelRoom::slideFloor, 255, 3},
+        {&LevelRoom::slideFloor, 4, 0},    {&LevelRoom::fruitsHeight, 255, 15},
+        {&LevelRoom::fruitsHeight, 16, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "stored " << int{c.stored});
+        LevelRoom room;
+        room.*c.field = c.stored;
+        LevelRoom expected;
+        expected.*c.field = c.normalised;
+        EXPECT_EQ(NormaliseRoom(room, 10), expected);
+    }
+}
+
+TEST_F(CanvasEditing, StoreRoomNormalisesAndRefusesWhatItCannotStore) {
+    const std::size_t rooms = LevelSetOf(rom, *ShownLevel(rom))->rooms.size();
+    LevelRoom fields = rom.ReadRoom(3);
+    fields.background = 7;
+    fields.scroll = 255;
+    ASSERT_TRUE(rom.StoreRoom(3, fields));
+    EXPECT_EQ(rom.ReadRoom(3).background, 0);
+    EXPECT_EQ(rom.ReadRoom(3).scroll, 2);
+    EXPECT_FALSE(rom.StoreRoom(rooms, fields));
+    EXPECT_EQ(rom.ReadRoom(rooms), LevelRoom{});
+
+    SelectLevel(rom, {.bonus = true, .index = 0});
+    EXPECT_FALSE(rom.StoreRoom(0, {}));
+    EXPECT_EQ(rom.ReadRoom(0), LevelRoom{});
+}
+
+TEST_F(CanvasEditing, HitBoxesReachEightPixelsBothWaysAndListAllHitsInOrder) {
+    ObjectEntry& first = List(0)[0];
+    first.canvasY = 300;
+    const auto x = static_cast<std::int32_t>(first.x);
+    EXPECT_EQ(rom.FindObjectsAt(x - 8, 308).size(), 1U);
+    EXPECT_TRUE(rom.FindObjectsAt(x - 9, 300).empty());
+    EXPECT_TRUE(rom.FindObjectsAt(x, 309).empty());
+
+    ASSERT_TRUE(rom.InsertObject(2, {.id = 60, .param1 = 0x21}, x + 8));
+    List(2).back().canvasY = 296;
+    const std::vector<ObjectHit> hits = rom.FindObjectsAt(x + 4, 300);
+    ASSERT_EQ(hits.size(), 2U);
+    EXPECT_EQ(hits[0].list, 0U);
+    EXPECT_EQ(hits[0].entry, first);
+    EXPECT_EQ(hits[1].list, 2U);
+    EXPECT_EQ(hits[1].index, List(2).size() - 1);
+}
+
+TEST_F(CanvasEditing, InsertDuplicateMoveAndDeleteWorkOnTheSelection) {
+    ASSERT_TRUE(rom.InsertObject(1, {.id = 18}, 205));
+    EXPECT_EQ(rom.view.selectedList, 1);
+    EXPECT_EQ(rom.SelectedObject()->x, 200U);
+    EXPECT_TRUE(rom.InsertObject(0, {.id = 7}, -1)); // before any click: the level start
+    EXPECT_EQ(rom.SelectedObject()->x, 0U);
+    EXPECT_FALSE(rom.InsertObject(3, {.id = 7}, 0));
+
+    ASSERT_TRUE(rom.SelectObject(1, List(1).size() - 1));
+    ASSERT_TRUE(rom.DuplicateSelectedObject(64));
+    EXPECT_EQ(List(1).back().id, 18);
+    EXPECT_EQ(List(1).back().x, 64U);
+
+    EXPECT_TRUE(rom.MoveSelectedObject(99));
+    EXPECT_EQ(rom.SelectedObject()->x, 96U);
+    EXPECT_FALSE(rom.MoveSelectedObject(100)); // the same place
+    EXPECT_FALSE(rom.MoveSelectedObject(-8));
+    const auto width =
+        static_cast<std::int32_t>(LevelSetOf(rom, *ShownLevel(rom))->rooms.size()) * kRoomWidth;
+    EXPECT_FALSE(rom.MoveSelectedObject(width + 8));
+
+    const std::size_t before = List(1).size();
+    ASSERT_TRUE(rom.DeleteSelectedObject());
+    EXPECT_EQ(List(1).size(), before - 1);
+    EXPECT_EQ(rom.SelectedObject(), nullptr);
+    EXPECT_FALSE(rom.DeleteSelectedObject());
+    EXPECT_FALSE(rom.SelectObject(0, List(0).size()));
+}
+
+TEST_F(CanvasEditing, PositionsTheImageCannotKeepAreRefused) {
+    struct Case {
+        bool bonus;
+        std::int32_t canvasX;
+        bool taken;
+    };
+    // Bonus 1 starts 2048 pixels into its level.
+    const Case cases[] = {{false, 8191, true}, {false, 8192, false}, {true, 6143, true}, {true, 6144, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "bonus " << c.bonus << " at " << c.canvasX);
+        if (c.bonus) SelectLevel(rom, {.bonus = true, .index = 0});
+        EXPECT_EQ(rom.InsertObject(0, {.id = 7}, c.canvasX), c.taken);
+        if (c.taken) {
+            EXPECT_EQ(rom.SelectedObject()->x, rom.ObjectsOrigin() + c.canvasX / 8 * 8);
+        }
+        ASSERT_TRUE(rom.SelectObject(0, 0));
+        EXPECT_EQ(rom.DuplicateSelectedObject(c.canvasX), c.taken);
+    }
+}
+
+TEST_F(CanvasEditing, DraggingInBonusModeKeepsTheAreaStart) {
+    SelectLevel(rom, {.bonus = true, .index = 0});
+    EXPECT_EQ(rom.ObjectsOrigin(), 2048U);
+    ASSERT_TRUE(rom.SelectObject(0, 0));
+    ASSERT_TRUE(rom.MoveSelectedObject(130));
+    EXPECT_EQ(rom.SelectedObject()->x, 2048U + 128U);
+}
+
+TEST_F(CanvasEditing, ObjectsListsAreStoredOnlyWhole) {
+    std::vector<ObjectLists> levels = rom.LevelObjectsLists();
+    std::vector<ObjectLists> bonus = rom.BonusObjectsLists();
+    levels[5][1] = bonus[8][0];
+    levels.pop_back();
+    EXPECT_FALSE(rom.StoreObjectsLists(levels, bonus));
+    levels.push_back({});
+    ASSERT_TRUE(rom.StoreObjectsLists(levels, bonus));
+    EXPECT_EQ(rom.levels[5].objectLists[1], bonus[8][0]);
+    EXPECT_TRUE(rom.levels[31].objectLists[0].empty());
+    EXPECT_EQ(rom.levels[kBossSlot].objectLists, opened->levels[kBossSlot].objectLists);
+}
+
+TEST(ObjectParams, PackingFollowsTheObjectKind) {
+    struct Case {
+        std::uint8_t id;
+        ObjectParams params;
+        PackedParams packed;
+    };
+    const PackedParams old{0x5A, 0x77};
+    const Case cases[] = {
+        {56, {.height = 7, .climbHeight = 1, .sleeping = true}, {0xE6, 0}},
+        {57, {.height = 200}, {200, 0}},
+        {58, {.topOfBridge = -1, .handler = 5}, {0xFD, 0x77}},
+        {63, {.topOfBridge = -16, .handler = 2, .sensitivity = -32}, {0x82, 0xE0}},
+        {60, {.height = 3}, old},
+        {12, {.height = 3}, old},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "id " << int{c.id});
+        const PackedParams packed = PackObjectParams(c.id, c.params, old);
+        EXPECT_EQ(packed.param1, c.packed.param1);
+        EXPECT_EQ(packed.param2, c.packed.param2);
+        const ObjectParams unpacked = UnpackObjectParams(c.id, packed.param1, packed.param2);
+        const PackedParams again = PackObjectParams(c.id, unpacked, old);
+        EXPECT_EQ(again.param1, packed.param1);
+        EXPECT_EQ(again.param2, packed.param2);
+    }
+}
+
+} // namespace
+} // namespace tikaroo
