@@ -1,0 +1,221 @@
+// The dialogs of room and object editing, driven with keys and the mouse.
+#include "dialog_driver.h"
+#include "dialogs/obj_list_selector_dlg.h"
+#include "dialogs/obj_sel_dlg.h"
+#include "dialogs/object_images.h"
+#include "dialogs/object_settings_dlg.h"
+#include "dialogs/objects_manager_dlg.h"
+#include "dialogs/rooms_map_dlg.h"
+#include "editor/nes_canvas.h"
+#include "object_pictures/embedded_object_pictures.h"
+#include "sample_game.h"
+#include "support/temp_dir.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <memory>
+
+using namespace tikaroo;
+using test::AnswerNextMessageBox;
+using test::OnNextModal;
+
+namespace {
+
+void TypeInto(QSpinBox* box, int value) {
+    box->setFocus();
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(box, QString::number(value));
+}
+
+QStringList Column(const QTreeWidgetItem* group, int column) {
+    QStringList texts;
+    for (int i = 0; i < group->childCount(); ++i) texts << group->child(i)->text(column);
+    return texts;
+}
+
+} // namespace
+
+class CanvasDialogsTest : public QObject {
+    Q_OBJECT
+    MarkerSheetSet sheets;
+    std::unique_ptr<CObjectImages> images;
+    CGameRom rom;
+
+private slots:
+    void initTestCase() {
+        sheets = BuildMarkerSheets(EmbeddedObjectPictures());
+        images = std::make_unique<CObjectImages>(sheets);
+        const test::TempDir dir;
+        rom.LoadRom(dir.Write("sample.nes", sample::MakeSampleGame().file));
+    }
+
+    void ModifyingABeetlePacksItsHeightsAndSleeping() {
+        CObjectSettingsDlg dialog(CObjectSettingsDlg::Mode::Modify, 0, {.id = 56, .param1 = 0x6C}, *images);
+        dialog.show();
+        QVERIFY(!dialog.findChild<QComboBox*>("objectId")->isEnabled());
+        auto* text = dialog.findChild<QLabel*>("textLine");
+        QCOMPARE(text->text(), QStringLiteral("This beetle is frozen")); // heights 3 and 3
+        TypeInto(dialog.findChild<QSpinBox*>("beetleHeight"), 7);
+        TypeInto(dialog.findChild<QSpinBox*>("climbHeight"), 1);
+        QVERIFY(text->text().isEmpty());
+        auto* sleeping = dialog.findChild<QCheckBox*>("sleeping");
+        QTest::mouseClick(sleeping, Qt::LeftButton, {}, QPoint(4, sleeping->height() / 2));
+        QTest::keyClick(dialog.findChild<QSpinBox*>("climbHeight"), Qt::Key_Return);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.Entry().param1, std::uint8_t{0xE6});
+        QCOMPARE(dialog.Entry().id, std::uint8_t{56});
+    }
+
+    void InsertingFollowsTheIdWithItsListAndPacksABridge() {
+        CObjectSettingsDlg dialog(CObjectSettingsDlg::Mode::Insert, 0, {.x = 8}, *images);
+        dialog.show();
+        auto* id = dialog.findChild<QComboBox*>("objectId");
+        auto* list = dialog.findChild<QComboBox*>("list");
+        QCOMPARE(id->currentText(), QStringLiteral("0x01"));
+        struct Case {
+            int id;
+            int list;
+        };
+        for (const Case c : {Case{18, 1}, Case{60, 2}, Case{7, 0}, Case{58, 2}}) {
+            id->setFocus();
+            while (id->currentIndex() + 1 < c.id) QTest::keyClick(id, Qt::Key_Down);
+            while (id->currentIndex() + 1 > c.id) QTest::keyClick(id, Qt::Key_Up);
+            QCOMPARE(list->currentIndex(), c.list);
+        }
+        QVERIFY(!dialog.findChild<QSpinBox*>("sensitivity")->isVisibleTo(&dialog));
+        TypeInto(dialog.findChild<QSpinBox*>("topOfBridge"), -1);
+        auto* handler = dialog.findChild<QComboBox*>("handler");
+        handler->setFocus();
+        for (int i = 0; i < 5; ++i) QTest::keyClick(handler, Qt::Key_Down);
+        QTest::keyClick(handler, Qt::Key_Return);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.Entry().id, std::uint8_t{58});
+        QCOMPARE(dialog.Entry().param1, std::uint8_t{0xFD});
+        QCOMPARE(dialog.List(), std::uint8_t{2});
+    }
+
+    void AStoneCannotBeConfirmed() {
+        CObjectSettingsDlg dialog(CObjectSettingsDlg::Mode::Modify, 0, {.id = 5, .x = 24}, *images);
+        dialog.show();
+        QCOMPARE(dialog.findChild<QLabel*>("textLine")->text(), QStringLiteral("Backward stone"));
+        QTest::keyClick(&dialog, Qt::Key_Return);
+        QVERIFY(dialog.isVisible());
+        QVERIFY(!dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->isEnabled());
+    }
+
+    void TheChooserNeedsARow() {
+        const std::vector<ObjectHit> hits = {{0, 3, {.id = 7}}, {2, 0, {.id = 60, .param1 = 0x21}}};
+        CObjSelDlg dialog(hits, *images);
+        dialog.show();
+        auto* table = dialog.findChild<QTreeWidget*>("objects");
+        QCOMPARE(table->topLevelItem(1)->text(1), QStringLiteral("3"));
+        QCOMPARE(table->topLevelItem(1)->text(2), QStringLiteral("0x21"));
+        QString message;
+        AnswerNextMessageBox(QMessageBox::Ok, &message);
+        dialog.accept();
+        QCOMPARE(message, QStringLiteral("Choose the object"));
+        const QRect second = table->visualItemRect(table->topLevelItem(1));
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, second.center());
+        QTest::keyClick(table, Qt::Key_Return);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.Chosen(), std::size_t{1});
+    }
+
+    void TheManagerSortsByHeaderClicksAndCopiesABonusListWithItsX() {
+        CObjectsManagerDlg::Input input{rom.LevelObjectsLists(), rom.BonusObjectsLists(), false, 4, 0, 2};
+        CObjectsManagerDlg dialog(input, *images);
+        dialog.show();
+        auto* tree = dialog.findChild<QTreeWidget*>("objects");
+        QCOMPARE(tree->topLevelItemCount(), 3);
+        QCOMPARE(tree->topLevelItem(2)->text(0), QStringLiteral("List #3"));
+        QCOMPARE(tree->currentItem()->parent(), tree->topLevelItem(0)); // the canvas's selection
+        QStringList xs = Column(tree->topLevelItem(0), 1);
+        QStringList sorted = xs;
+        std::sort(sorted.begin(), sorted.end(),
+                  [](const QString& a, const QString& b) { return a.toInt() < b.toInt(); });
+        QCOMPARE(xs, sorted);
+        QHeaderView* header = tree->header();
+        const auto clickHeader = [header](int section) {
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                              QPoint(header->sectionViewportPosition(section) + 5, header->height() / 2));
+        };
+        clickHeader(1);
+        std::reverse(sorted.begin(), sorted.end());
+        QCOMPARE(Column(tree->topLevelItem(0), 1), sorted);
+        clickHeader(0);
+        const QStringList ids = Column(tree->topLevelItem(0), 0);
+        QVERIFY(std::is_sorted(ids.begin(), ids.end()));
+
+        // List #2 of level 2-1 becomes a copy of list #1 of bonus 3.
+        auto* list = dialog.findChild<QComboBox*>("list");
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Down);
+        OnNextModal<CObjListSelectorDlg>([](CObjListSelectorDlg* selector) {
+            auto* area = selector->findChild<QComboBox*>("area");
+            area->setFocus();
+            QTest::keyClick(area, Qt::Key_End);
+            for (int step = 0; step < 6; ++step) QTest::keyClick(area, Qt::Key_Up);
+            QCOMPARE(area->currentText(), QStringLiteral("Bonus 3"));
+            QTest::keyClick(area, Qt::Key_Return);
+        });
+        QTest::mouseClick(dialog.findChild<QPushButton*>("copyList"), Qt::LeftButton);
+        QTest::keyClick(tree, Qt::Key_Return);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.LevelLists()[4][1], rom.bonusLevels[2].objectLists[0]);
+        QCOMPARE(dialog.LevelLists()[4][0], rom.levels[4].objectLists[0]);
+    }
+
+    void SelectObjectNeedsARowAndHandsItOver() {
+        CObjectsManagerDlg dialog({rom.LevelObjectsLists(), rom.BonusObjectsLists(), true, 1, -1, -1},
+                                  *images);
+        dialog.show();
+        QString message;
+        AnswerNextMessageBox(QMessageBox::Ok, &message);
+        QTest::mouseClick(dialog.findChild<QPushButton*>("selectObject"), Qt::LeftButton);
+        QCOMPARE(message, QStringLiteral("No object selected"));
+        auto* tree = dialog.findChild<QTreeWidget*>("objects");
+        QTreeWidgetItem* row = tree->topLevelItem(1)->child(2);
+        tree->scrollToItem(row);
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(row).center());
+        QTest::mouseClick(dialog.findChild<QPushButton*>("selectObject"), Qt::LeftButton);
+        QCOMPARE(dialog.result(), CObjectsManagerDlg::kSelectObject);
+        QCOMPARE(dialog.Chosen().list, 1U);
+        QCOMPARE(dialog.Chosen().entry, rom.bonusLevels[1].objectLists[1][dialog.Chosen().index]);
+    }
+
+    void TheRoomsMapStopsAtBothEnds() {
+        const EditGraphicSets sets = *rom.ExpandGraphicSets();
+        const Level& level = rom.levels[0];
+        const EditGraphicSet& set = sets.at(rom.levelSets.at(level.levelSet).GraphicSetId());
+        const int rooms = static_cast<int>(set.rooms.size());
+        CRoomsMapDlg dialog(set, rom.paletteSets, level.paletteSet, static_cast<std::uint8_t>(rooms - 2));
+        dialog.resize(128 * rooms + 200, 520); // room for a click beyond the last room
+        dialog.show();
+        auto* canvas = dialog.findChild<CNesCanvas*>();
+        QCOMPARE(canvas->PictureSize(), QSize(128 * rooms, 352));
+        QTest::keyClick(canvas, Qt::Key_Right);
+        QTest::keyClick(canvas, Qt::Key_Right);
+        QCOMPARE(int(dialog.Room()), rooms - 1);
+        QCOMPARE(dialog.findChild<QLabel*>("textLine")->text(), QStringLiteral("Room #%1").arg(rooms));
+        QCOMPARE(canvas->Frame(), QRect(128 * (rooms - 1), 0, 128, 352));
+        QTest::mouseClick(canvas->viewport(), Qt::LeftButton, {}, QPoint(128 * rooms + 20, 10));
+        QCOMPARE(int(dialog.Room()), rooms - 1);
+        QTest::mouseClick(canvas->viewport(), Qt::LeftButton, {}, QPoint(130, 10));
+        QCOMPARE(int(dialog.Room()), 1);
+        for (int i = 0; i < 3; ++i) QTest::keyClick(canvas, Qt::Key_Left);
+        QCOMPARE(int(dialog.Room()), 0);
+        QTest::keyClick(canvas, Qt::Key_Return);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    }
+};
+
+QTEST_MAIN(CanvasDialogsTest)
+#include "canvas_dialogs_test.moc"
