@@ -1,5 +1,4 @@
 #include "lzw/lzw_encoder.h"
-#include "object_pictures/embedded_object_pictures.h"
 #include "render/image_list_strip.h"
 #include "render/marker_sheets.h"
 #include "render/paint_pictures.h"
@@ -14,39 +13,6 @@ namespace tikaroo {
 namespace {
 
 constexpr std::uint32_t kColourBits = 0x00FFFFFF;
-
-TEST(SelectedSheet, ContrastHalvesTheDistanceToTheMean) {
-    const auto table = ContrastTable(128.0, kSelectedContrastChange);
-    EXPECT_EQ(table[128], 128);
-    EXPECT_EQ(table[0], 64);
-    EXPECT_EQ(table[255], 191); // 191.5 truncated
-    // A stronger contrast is limited to the byte range.
-    const auto steep = ContrastTable(100.0, 100);
-    EXPECT_EQ(steep[0], 0);
-    EXPECT_EQ(steep[40], 0);
-    EXPECT_EQ(steep[120], 140);
-    EXPECT_EQ(steep[255], 255);
-}
-
-TEST(SelectedSheet, PixelsMoveTowardTheSheetMean) {
-    // Mean luminance of black, 0x606060 and 0xC0C0C0 is 96: the grey stays, the others move halfway.
-    PictureBuffer sheet(3, 1);
-    sheet.SetPixel(0, 0, 0x000000 | kOpaque);
-    sheet.SetPixel(1, 0, 0x606060 | kOpaque);
-    sheet.SetPixel(2, 0, 0xC0C0C0 | kOpaque);
-    const PictureBuffer selected = MakeSelectedSheet(sheet, kSelectedContrastChange);
-    EXPECT_EQ(selected.Pixel(0, 0), 0x303030 | kOpaque);
-    EXPECT_EQ(selected.Pixel(1, 0), 0x606060 | kOpaque);
-    EXPECT_EQ(selected.Pixel(2, 0), 0x909090 | kOpaque);
-
-    // Key pixels count toward the mean but keep their colour.
-    PictureBuffer keyed(2, 1);
-    keyed.SetPixel(0, 0, kKeyColour);
-    keyed.SetPixel(1, 0, 0xFF0000);
-    const PictureBuffer paler = MakeSelectedSheet(keyed, kSelectedContrastChange);
-    EXPECT_EQ(paler.Pixel(0, 0), kKeyColour);
-    EXPECT_NE(paler.Pixel(1, 0), 0xFF0000u);
-}
 
 TEST(SelectedSheet, PureKeyPictureIsUnchanged) {
     PictureBuffer sheet(256, 2);
@@ -112,36 +78,6 @@ TEST(ImageListStrip, CentresEachBoxInTheLargestSlot) {
     const std::vector<PictureRect> nothing(3, PictureRect{10, 10, 1, 1});
     EXPECT_THROW(MakeImageListStrip(sheet, nothing), RomError);
     EXPECT_THROW(MakeImageListStrip(sheet, {}), RomError);
-}
-
-TEST(MarkerSheets, EmbeddedPicturesFillExactlyTheUsedCells) {
-    const MarkerSheetSet sheets = BuildMarkerSheets(EmbeddedObjectPictures());
-    ASSERT_EQ(sheets.markerSheet.Width(), kPictureCellSize * kPictureCellCount);
-    ASSERT_EQ(sheets.markerSheet.Height(), kPictureCellSize);
-    ASSERT_EQ(sheets.selectedMarkerSheet.Width(), sheets.markerSheet.Width());
-    ASSERT_EQ(sheets.boundingBoxes.size(), static_cast<std::size_t>(kPictureCellCount));
-    const auto used = UsedPictureSlots();
-    for (int cell = 0; cell < kPictureCellCount; ++cell) {
-        const PictureRect& box = sheets.boundingBoxes[static_cast<std::size_t>(cell)];
-        const bool isUsed = std::binary_search(used.begin(), used.end(), cell);
-        EXPECT_EQ(box.left <= box.right, isUsed) << cell;
-        if (!isUsed) continue;
-        EXPECT_GE(box.left, -2);
-        EXPECT_LE(box.right, kPictureCellSize + 1);
-        // The selected picture is paler: inside its frame, its darkest pixel is lighter than the marker's.
-        const auto darkest = [cell, &box](const PictureBuffer& sheet) {
-            int green = 255;
-            for (std::int32_t y = box.top + 2; y <= box.bottom - 2; ++y)
-                for (std::int32_t x = cell * kPictureCellSize + box.left + 2;
-                     x <= cell * kPictureCellSize + box.right - 2; ++x)
-                    green = std::min(green, static_cast<int>((sheet.Pixel(x, y) >> 8) & 0xFF));
-            return green;
-        };
-        EXPECT_LT(darkest(sheets.markerSheet), darkest(sheets.selectedMarkerSheet)) << cell;
-    }
-    const ImageListStrip list = MakeImageListStrip(sheets.markerSheet, sheets.boundingBoxes);
-    EXPECT_EQ(list.imageCount, 256u);
-    EXPECT_LE(list.imageWidth, kPictureCellSize + 4);
 }
 
 TEST(MarkerSheets, MissingOrBrokenDataGivesEmptyCells) {

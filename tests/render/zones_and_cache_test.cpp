@@ -134,22 +134,6 @@ TEST(BlockCache, HoldsEveryBlockPerZone) {
     EXPECT_EQ(cache.Width(), 2 * 8192);
 }
 
-TEST(BlockCache, BossRowForRoundFourAndTheHiddenSlot) {
-    for (std::size_t slot : {3u, 7u, 31u, 32u}) EXPECT_TRUE(HasBossRow(slot)) << slot;
-    for (std::size_t slot : {0u, 1u, 2u, 4u, 30u}) EXPECT_FALSE(HasBossRow(slot)) << slot;
-
-    CacheScene scene;
-    PictureBuffer plain;
-    BuildBlockCache(plain, scene.image, scene.tables, scene.levelSet, 2, scene.zones);
-    EXPECT_EQ(plain.Pixel(5, 32 + 5), 0u);
-    PictureBuffer boss;
-    BuildBlockCache(boss, scene.image, scene.tables, scene.levelSet, 7, scene.zones);
-    EXPECT_EQ(boss.Pixel(5, 5), NesColour(0x01));
-    EXPECT_EQ(boss.Pixel(5, 32 + 5), NesColour(0x02));
-    EXPECT_EQ(boss.Pixel(8192 + 32 + 5, 32 + 5), NesColour(0x26));
-    EXPECT_EQ(scene.image.chrSlots[0], 56); // the boss banks were selected last
-}
-
 TEST(DialogStrips, TileBlockAndRoomStripsPlaceTheirCells) {
     std::vector<Tile> tiles(512, SolidTile(0));
     tiles[256 + 3] = SolidTile(2);
