@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QPoint>
+#include <Qt>
+
 namespace tikaroo {
 
 class CMainWindow;
@@ -37,5 +40,22 @@ void GraphicsSetsCommand(CMainWindow& window);
 
 // help_commands.cpp
 void AboutCommand(CMainWindow& window);
+
+// room_commands.cpp
+void UndoRoomCommand(CMainWindow& window);
+void RedoRoomCommand(CMainWindow& window);
+void RoomsMapCommand(CMainWindow& window);
+
+// object_commands.cpp
+void InsertObjectCommand(CMainWindow& window);
+void ModifyObjectCommand(CMainWindow& window);
+void DeleteObjectCommand(CMainWindow& window);
+void ObjectsManagerCommand(CMainWindow& window);
+
+// What the canvas reports, while a ROM is loaded: a room key (room_commands.cpp), a click or drag
+// (object_commands.cpp), and an object key, which gives false for any other key.
+void RoomKey(CMainWindow& window, int key, int delta, Qt::KeyboardModifiers modifiers);
+void CanvasPoint(CMainWindow& window, QPoint point, bool drag);
+bool ObjectKey(CMainWindow& window, int key, Qt::KeyboardModifiers modifiers);
 
 } // namespace tikaroo

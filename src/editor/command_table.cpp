@@ -46,19 +46,22 @@ constexpr std::array kCommands = {
                 "Other palettes [objects, end title screen] editor...", I::Palette, false, R::MainLevelOnly,
                 OtherPalettesCommand},
     CommandInfo{kCmdInsertObject, EditObjects, "Insert object...\t\tCtrl+M/Insert", "Ctrl+M",
-                "Insert new object...", I::InsertObject, false, R::NeedsRom, nullptr},
+                "Insert new object...", I::InsertObject, false, R::NeedsRom, InsertObjectCommand},
     CommandInfo{kCmdModifyObject, EditObjects, "Modify selected object...\tCtrl+E/Insert", "Ctrl+E",
-                "Modify selected object properties...", I::ModifyObject, false, R::NeedsRom, nullptr},
+                "Modify selected object properties...", I::ModifyObject, false, R::NeedsRom,
+                ModifyObjectCommand},
     CommandInfo{kCmdDeleteObject, EditObjects, "Delete selected object\tCtrl+D/Delete", "Ctrl+D",
-                "Delete selected object", I::DeleteObject, false, R::NeedsRom, nullptr},
+                "Delete selected object", I::DeleteObject, false, R::NeedsRom, DeleteObjectCommand},
     CommandInfo{kCmdObjectsManager, EditObjects, "Objects manager...\tF5", "F5", "Objects manager...",
-                I::ObjectsManager, true, R::NeedsRom, nullptr},
+                I::ObjectsManager, true, R::NeedsRom, ObjectsManagerCommand},
     CommandInfo{kCmdUndoRoom, Edit, "Undo last room modify\tCtrl+Z", "Ctrl+Z", "", I::Undo, true,
-                R::UndoNotEmpty, nullptr},
+                R::UndoNotEmpty, UndoRoomCommand},
+    CommandInfo{kCmdRedoRoom, Edit, "Redo last room modify\tCtrl+Shift+Z", "Ctrl+Shift+Z", "", I::None, false,
+                R::RedoNotEmpty, RedoRoomCommand},
     CommandInfo{kCmdSelectLevel, View, "Select level...\tCtrl+L", "Ctrl+L", "Select a level...",
                 I::SelectLevel, false, R::NeedsRom, SelectLevelCommand},
     CommandInfo{kCmdSelectRoom, View, "Select room...\tF4", "F4", "Select room from rooms map...",
-                I::SelectRoom, false, R::MainLevelOnly, nullptr},
+                I::SelectRoom, false, R::MainLevelOnly, RoomsMapCommand},
     CommandInfo{kCmdRunGame, View, "Run game...\tCtrl+R", "Ctrl+R", "Run a game with emulator...", I::RunGame,
                 true, R::NeedsRom, RunGameCommand},
     CommandInfo{kCmdAbout, Help, "&About...\tF1", "F1", "About an editor", I::About, false, R::Always,
@@ -117,6 +120,8 @@ bool CommandEnabled(const CommandInfo& command, const CommandState& state) {
         return state.romLoaded && !state.bonusMode;
     case EnableRule::UndoNotEmpty:
         return state.romLoaded && !state.undoListEmpty;
+    case EnableRule::RedoNotEmpty:
+        return state.romLoaded && !state.redoListEmpty;
     }
     return false;
 }

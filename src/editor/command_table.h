@@ -27,6 +27,7 @@ enum CommandId : int {
     kCmdBonusArea = 40047,
     kCmdOtherPalettes = 40050,
     kCmdUndoRoom = 40053,
+    kCmdRedoRoom = 40054,
     kCmdObjectsManager = 40057,
     kCmdSelectRoom = 40060,
     kCmdExportPatch = 40100,
@@ -70,6 +71,7 @@ enum class EnableRule {
     NeedsRom,
     MainLevelOnly, // not while a bonus level is shown
     UndoNotEmpty,  // only while there are room changes to take back
+    RedoNotEmpty,  // only while there are undone room changes to make again
 };
 
 // What the enabling rules look at.
@@ -77,6 +79,7 @@ struct CommandState {
     bool romLoaded = false;
     bool bonusMode = false;
     bool undoListEmpty = true;
+    bool redoListEmpty = true;
 };
 
 struct CommandInfo {

@@ -1,4 +1,5 @@
 // What the canvas shows: the level, the room frame, and the redraws after every change.
+#include "command_handlers.h"
 #include "game/level_lookup.h"
 #include "main_window.h"
 #include "nes_canvas.h"
@@ -23,6 +24,11 @@ void CMainWindow::ConnectCanvas() {
         if (rom.loaded != 0) SelectRoom(currentRoom + dx, true);
     });
     connect(canvas, &CNesCanvas::PointPicked, this, &CMainWindow::OnCanvasPoint);
+    connect(canvas, &CNesCanvas::KeyPressed, this,
+            [this](int key, int delta, Qt::KeyboardModifiers modifiers) {
+                if (rom.loaded != 0 && !ObjectKey(*this, key, modifiers))
+                    RoomKey(*this, key, delta, modifiers);
+            });
     // Gaining the focus selects the current room again, where the view stands.
     connect(canvas, &CNesCanvas::FocusGained, this, [this](QPoint /*lastFramePoint*/) {
         if (rom.loaded != 0) SelectRoom(currentRoom, false);
@@ -42,6 +48,18 @@ void CMainWindow::ApplyChange(Redraw redraw, const std::function<void(CGameRom&)
     change(rom);
     SetModified(true);
     RedrawCanvas(redraw);
+}
+
+bool CMainWindow::ApplyChangeIf(Redraw redraw, const std::function<bool(CGameRom&)>& change) {
+    if (!change(rom)) return false;
+    SetModified(true);
+    RedrawCanvas(redraw);
+    return true;
+}
+
+void CMainWindow::ChangeView(const std::function<void(CGameRom&)>& change) {
+    change(rom);
+    RedrawCanvas(Redraw::Overlay);
 }
 
 void CMainWindow::RedrawCanvas(Redraw redraw) {
@@ -68,13 +86,7 @@ void CMainWindow::RedrawCanvas(Redraw redraw) {
 }
 
 void CMainWindow::OnCanvasPoint(QPoint point, bool drag) {
-    if (rom.loaded == 0 || drag) return;
-    if (point.x() >= 0 && point.y() >= 0) {
-        rom.view.clickX = point.x() / 8 * 8;
-        rom.view.clickY = point.y() / 8 * 8;
-        RedrawCanvas(Redraw::Overlay);
-    }
-    SelectRoom(point.x() / kRoomWidth, true);
+    if (rom.loaded != 0) CanvasPoint(*this, point, drag);
 }
 
 QRect CMainWindow::RoomFrame(int room) const {

@@ -49,7 +49,8 @@ const MenuPlace& PlaceOf(Menu menu) {
 } // namespace
 
 CMainWindow::CMainWindow(QWidget* parent)
-    : QMainWindow(parent), markerSheets(BuildMarkerSheets(EmbeddedObjectPictures())) {
+    : QMainWindow(parent), markerSheets(BuildMarkerSheets(EmbeddedObjectPictures())),
+      objectImages(markerSheets), objectEditing(objectImages, this) {
     setObjectName(QStringLiteral("Tikaroo"));
     setWindowTitle(QString::fromLatin1(kProgramTitle));
     renderer.SetMarkerSheets(&markerSheets.markerSheet, &markerSheets.selectedMarkerSheet);
@@ -61,6 +62,11 @@ CMainWindow::CMainWindow(QWidget* parent)
     CreateToolBar();
     CreateStatusBar();
     ConnectCanvas();
+    // Nothing of the room and object editing of one level is kept for the next.
+    connect(this, &CMainWindow::LevelShown, this, [this] {
+        roomEditing.Reset();
+        objectEditing.SetMode(CObjectEditing::Mode::Insert);
+    });
     UpdateCommands();
     resize(1024, 760);
 }
@@ -148,8 +154,10 @@ void CMainWindow::SetModified(bool value) {
 }
 
 CommandState CMainWindow::CurrentCommandState() const {
-    // Room changes keep no undo records yet.
-    return {.romLoaded = rom.loaded != 0, .bonusMode = rom.view.bonusMode, .undoListEmpty = true};
+    return {.romLoaded = rom.loaded != 0,
+            .bonusMode = rom.view.bonusMode,
+            .undoListEmpty = !roomEditing.CanUndo(),
+            .redoListEmpty = !roomEditing.CanRedo()};
 }
 
 void CMainWindow::UpdateCommands() {

@@ -1,10 +1,13 @@
 #pragma once
 
 #include "command_table.h"
+#include "dialogs/object_images.h"
 #include "game/game_rom.h"
 #include "game/level_selection.h"
+#include "object_editing.h"
 #include "render/level_renderer.h"
 #include "render/marker_sheets.h"
+#include "room_editing.h"
 
 #include <QMainWindow>
 
@@ -47,6 +50,10 @@ public:
     // The one way the model changes: runs `change` on it, marks the file modified and redraws what
     // `redraw` names. An error that `change` raises passes on and marks nothing.
     void ApplyChange(Redraw redraw, const std::function<void(CGameRom&)>& change);
+    // The same for a change that may refuse: only a change that returns true marks and redraws.
+    bool ApplyChangeIf(Redraw redraw, const std::function<bool(CGameRom&)>& change);
+    // Runs `change` on the view alone (selection, click point) and redraws the overlay.
+    void ChangeView(const std::function<void(CGameRom&)>& change);
     // Redraws after a change of the view alone (selection, click point): the file stays unmodified.
     void RedrawCanvas(Redraw redraw);
     // Room selection: the frame moves onto `room` (clamped), scrolled into view when `scroll`, and the
@@ -68,6 +75,9 @@ public:
     // The absolute path of the ROM file, as the system names it.
     QString RomFilePath() const;
     bool Modified() const { return modified; }
+    CRoomEditing& RoomEditing() { return roomEditing; }
+    CObjectEditing& ObjectEditing() { return objectEditing; }
+    const CObjectImages& ObjectImages() const { return objectImages; }
 
 signals:
     // Another level or bonus level is shown (Open shows level 1-1).
@@ -96,6 +106,9 @@ private:
     CGameRom rom;
     MarkerSheetSet markerSheets;
     CLevelRenderer renderer;
+    CObjectImages objectImages;
+    CRoomEditing roomEditing;
+    CObjectEditing objectEditing;
     int currentRoom = 0;
     bool modified = false;
 

@@ -25,4 +25,9 @@ QString RoomStatusText(int clickX, int room, const LevelRoom& levelRoom) {
         .arg(SignedNibble(levelRoom.fruitsHeight));
 }
 
+QString ObjectStatusText(const ObjectEntry& entry, int list) {
+    return QString::asprintf("[objLeft: %u] Object: 0x%02X, List: %d, Param1: 0x%02X, Param2: 0x%02X",
+                             entry.x / 8, entry.id, list + 1, entry.param1, entry.param2);
+}
+
 } // namespace tikaroo

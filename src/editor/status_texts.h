@@ -14,4 +14,7 @@ QString WindowTitle(const QString& romFileName, const ViewState& view);
 // The room line of the status bar; clickX is the click point's x in picture pixels (-1 for none).
 QString RoomStatusText(int clickX, int room, const LevelRoom& levelRoom);
 
+// The object line of the status bar: the object's x / 8, id, list (0-2, shown 1-3) and parameters.
+QString ObjectStatusText(const ObjectEntry& entry, int list);
+
 } // namespace tikaroo

@@ -1,0 +1,417 @@
+// Editing the shown level in the real window: room keys, undo and redo, the rooms map, objects with the
+// mouse, the keys and the menu, the objects manager; and an edited sample saved and compared.
+#include "dialogs/dialog_driver.h"
+#include "dialogs/obj_sel_dlg.h"
+#include "dialogs/object_settings_dlg.h"
+#include "dialogs/objects_manager_dlg.h"
+#include "dialogs/rooms_map_dlg.h"
+#include "dump_differences.h"
+#include "editor/main_window.h"
+#include "editor/nes_canvas.h"
+#include "game/level_lookup.h"
+#include "sample_game.h"
+#include "support/temp_dir.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QMouseEvent>
+#include <QSpinBox>
+#include <QTreeWidget>
+
+#include <algorithm>
+#include <cstdlib>
+#include <memory>
+
+using namespace tikaroo;
+using test::AnswerNextMessageBox;
+using test::OnNextModal;
+
+namespace {
+
+struct FieldKeys {
+    Qt::Key up;
+    Qt::Key down;
+    std::uint8_t LevelRoom::*field;
+    int top;
+};
+
+// Brings picture point `point` into the view and gives where it is on the viewport.
+QPoint InView(CNesCanvas* canvas, QPoint point) {
+    canvas->horizontalScrollBar()->setValue(point.x() - 200);
+    canvas->verticalScrollBar()->setValue(point.y() - 200);
+    return point - QPoint(canvas->horizontalScrollBar()->value(), canvas->verticalScrollBar()->value());
+}
+
+void ClickOnPicture(CNesCanvas* canvas, QPoint point) {
+    QTest::mouseClick(canvas->viewport(), Qt::LeftButton, {}, InView(canvas, point));
+}
+
+// Presses on `from`, moves `dx` pixels right in two steps with the button held, and lets go.
+void DragPicture(CNesCanvas* canvas, QPoint from, int dx) {
+    const QPoint start = InView(canvas, from);
+    QWidget* viewport = canvas->viewport();
+    QTest::mousePress(viewport, Qt::LeftButton, {}, start);
+    for (const QPoint at : {start + QPoint(dx / 2, 0), start + QPoint(dx, 0)}) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(at), viewport->mapToGlobal(QPointF(at)), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(viewport, &move);
+    }
+    QTest::mouseRelease(viewport, Qt::LeftButton, {}, start + QPoint(dx, 0));
+}
+
+// Clicks `button` on the message box showing `text` (any box for an empty text) as soon as it is shown.
+void AnswerBox(const QString& text, QMessageBox::StandardButton button) {
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, text, button] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr || (!text.isEmpty() && box->text() != text)) return;
+        timer->deleteLater();
+        timer->stop();
+        box->button(button)->click();
+    });
+    timer->start();
+}
+
+// Accepts the next object settings dialog after `act`.
+template <typename Act>
+void SettleNextSettings(Act act) {
+    OnNextModal<CObjectSettingsDlg>([act](CObjectSettingsDlg* dialog) {
+        act(dialog);
+        QTest::keyClick(dialog, Qt::Key_Return);
+    });
+}
+
+void ChooseId(CObjectSettingsDlg* dialog, int id) {
+    auto* box = dialog->findChild<QComboBox*>("objectId");
+    box->setFocus();
+    while (box->currentIndex() + 1 < id) QTest::keyClick(box, Qt::Key_Down);
+}
+
+} // namespace
+
+class CanvasEditingTest : public QObject {
+    Q_OBJECT
+    test::TempDir dir;
+    QString samplePath;
+    std::unique_ptr<CMainWindow> window;
+
+    const CGameRom& Rom() const { return window->Rom(); }
+    CNesCanvas* Canvas() const { return window->Canvas(); }
+    const ObjectsList& List(std::size_t list) const { return ObjectsLevel(Rom())->objectLists[list]; }
+    QPoint MarkerPoint(const ObjectEntry& entry) const {
+        return {static_cast<int>(entry.x - Rom().ObjectsOrigin()), entry.canvasY};
+    }
+    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) { QTest::keyClick(Canvas(), key, modifiers); }
+    void GoToRoom(int room) {
+        while (window->CurrentRoom() > room) Key(Qt::Key_Left);
+        while (window->CurrentRoom() < room) Key(Qt::Key_Right);
+    }
+
+private slots:
+    void initTestCase() {
+        samplePath = QString::fromStdString(dir.Write("sample.nes", sample::MakeSampleGame().file));
+    }
+
+    void init() {
+        window = std::make_unique<CMainWindow>();
+        window->resize(1200, 800);
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get())); // the shortcuts need an active window
+        QVERIFY(window->OpenRom(samplePath));
+        Canvas()->setFocus();
+    }
+
+    void cleanup() { window.reset(); }
+
+    void EveryRoomFieldWrapsBothWays() {
+        const std::size_t setRooms =
+            Rom().graphicSets.at(LevelSetOf(Rom(), *ShownLevel(Rom()))->GraphicSetId()).rooms.size();
+        const FieldKeys keys[] = {
+            {Qt::Key_Plus, Qt::Key_Minus, &LevelRoom::setRoom, static_cast<int>(setRooms) - 1},
+            {Qt::Key_Q, Qt::Key_A, &LevelRoom::floorGeom, 15},
+            {Qt::Key_W, Qt::Key_S, &LevelRoom::scroll, 2},
+            {Qt::Key_E, Qt::Key_D, &LevelRoom::background, 6},
+            {Qt::Key_R, Qt::Key_F, &LevelRoom::floorShift, 7},
+            {Qt::Key_T, Qt::Key_G, &LevelRoom::slideFloor, 3},
+            {Qt::Key_Y, Qt::Key_H, &LevelRoom::fruitsHeight, 15},
+        };
+        GoToRoom(3);
+        for (const FieldKeys& k : keys) {
+            const int start = Rom().ReadRoom(3).*k.field;
+            for (int step = 0; step <= start; ++step) Key(k.down);
+            QCOMPARE(int(Rom().ReadRoom(3).*k.field), k.top);
+            Key(k.up);
+            QCOMPARE(int(Rom().ReadRoom(3).*k.field), 0);
+        }
+        QVERIFY(window->StatusText(1).contains(QStringLiteral("Room[4]: 1(+/-), Floor geom(Q+/A-): 0")));
+    }
+
+    void UndoKeepsAHundredChangesAndRedoLastsUntilTheNextChange() {
+        GoToRoom(1);
+        const LevelRoom original = Rom().ReadRoom(1);
+        for (int change = 0; change < 101; ++change) Key(Qt::Key_W);
+        QVERIFY(window->Action(kCmdUndoRoom)->isEnabled());
+        QVERIFY(!window->Action(kCmdRedoRoom)->isEnabled());
+        for (int undo = 0; undo < 100; ++undo) Key(Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(!window->Action(kCmdUndoRoom)->isEnabled());
+        QCOMPARE(Rom().ReadRoom(1).scroll, std::uint8_t((original.scroll + 1) % 3)); // the first change stays
+        Key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(Rom().ReadRoom(1).scroll, std::uint8_t((original.scroll + 2) % 3));
+        QVERIFY(window->Action(kCmdRedoRoom)->isEnabled());
+        Key(Qt::Key_Q);
+        QVERIFY(!window->Action(kCmdRedoRoom)->isEnabled());
+
+        Key(Qt::Key_Space, Qt::ControlModifier); // room 2 becomes a copy of room 1
+        Key(Qt::Key_Right);
+        Key(Qt::Key_Space);
+        QVERIFY(Rom().ReadRoom(2) == Rom().ReadRoom(1));
+    }
+
+    void BonusLevelsRefuseRoomEditing() {
+        window->ShowLevel({.bonus = true, .index = 0});
+        const LevelSet before = *LevelSetOf(Rom(), *ShownLevel(Rom()));
+        Key(Qt::Key_Q);
+        Key(Qt::Key_Plus);
+        QVERIFY(LevelSetOf(Rom(), *ShownLevel(Rom()))->rooms == before.rooms);
+        QVERIFY(!window->Action(kCmdUndoRoom)->isEnabled());
+        QVERIFY(!window->Action(kCmdSelectRoom)->isEnabled());
+    }
+
+    void TheRoomsMapSetsTheRoom() {
+        GoToRoom(2);
+        OnNextModal<CRoomsMapDlg>([](CRoomsMapDlg* dialog) {
+            QTest::keyClick(dialog->findChild<CNesCanvas*>(), Qt::Key_Home); // not a room key: ignored
+            QTest::keyClick(dialog->findChild<CNesCanvas*>(), Qt::Key_Left);
+            QTest::keyClick(dialog->findChild<CNesCanvas*>(), Qt::Key_Return);
+        });
+        const std::uint8_t before = Rom().ReadRoom(2).setRoom;
+        QTest::keyClick(window.get(), Qt::Key_F4);
+        QCOMPARE(int(Rom().ReadRoom(2).setRoom), std::max(0, before - 1));
+        QVERIFY(window->Action(kCmdUndoRoom)->isEnabled());
+    }
+
+    void ClicksPickOneObjectOrAskAmongSeveral() {
+        const ObjectEntry first = List(0)[1];
+        ClickOnPicture(Canvas(), MarkerPoint(first) + QPoint(-8, 8)); // the corner of its 17-pixel box
+        QCOMPARE(Rom().view.selectedIndex, 1);
+        QVERIFY(window->StatusText(1).startsWith(QStringLiteral("[objLeft: %1] Object: 0x%2, List: 1")
+                                                     .arg(first.x / 8)
+                                                     .arg(QString::asprintf("%02X", first.id))));
+        QCOMPARE(window->ObjectEditing().CurrentMode(), CObjectEditing::Mode::Modify);
+
+        Key(Qt::Key_Insert, Qt::ShiftModifier); // a copy at the same place
+        QCOMPARE(List(0).back(), first);
+        const int copy = static_cast<int>(List(0).size()) - 1;
+        QCOMPARE(Rom().view.selectedIndex, copy);
+        const int room = window->CurrentRoom();
+        OnNextModal<CObjSelDlg>([](CObjSelDlg* dialog) { dialog->reject(); });
+        ClickOnPicture(Canvas(), MarkerPoint(first));
+        QCOMPARE(Rom().view.selectedIndex, copy);
+        QCOMPARE(window->CurrentRoom(), room);
+        OnNextModal<CObjSelDlg>([](CObjSelDlg* dialog) {
+            auto* table = dialog->findChild<QTreeWidget*>("objects");
+            QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                              table->visualItemRect(table->topLevelItem(0)).center());
+            QTest::keyClick(table, Qt::Key_Return);
+        });
+        ClickOnPicture(Canvas(), MarkerPoint(first));
+        QCOMPARE(Rom().view.selectedIndex, 1);
+    }
+
+    void DraggingMovesInStepsOfEightAlsoInBonusLevels() {
+        for (const bool bonus : {false, true}) {
+            window->ShowLevel({.bonus = bonus, .index = 0});
+            const ObjectEntry entry = List(0)[0];
+            DragPicture(Canvas(), MarkerPoint(entry), 21);
+            QCOMPARE(List(0)[0].x, entry.x + 16);
+            QVERIFY(window->StatusText(1).startsWith(
+                QStringLiteral("[objLeft: %1] Object:").arg((entry.x + 16) / 8)));
+        }
+    }
+
+    void InsertingLandsAtTheClickPointOrTheStart() {
+        SettleNextSettings([](CObjectSettingsDlg* dialog) { ChooseId(dialog, 7); });
+        window->Action(kCmdInsertObject)->trigger(); // before any click
+        QCOMPARE(List(0).back().x, 0U);
+        QCOMPARE(List(0).back().id, std::uint8_t{7});
+
+        window->ShowLevel({.bonus = true, .index = 2});
+        SettleNextSettings([](CObjectSettingsDlg* dialog) { ChooseId(dialog, 18); });
+        Key(Qt::Key_Insert);
+        QCOMPARE(List(1).back().x, Rom().ObjectsOrigin());
+
+        ClickOnPicture(Canvas(), {333, 100}); // nothing there
+        QCOMPARE(QPoint(Rom().view.clickX, Rom().view.clickY), QPoint(328, 96));
+        SettleNextSettings([](CObjectSettingsDlg* dialog) { ChooseId(dialog, 60); });
+        Key(Qt::Key_Insert);
+        QCOMPARE(List(2).back().x, Rom().ObjectsOrigin() + 328);
+        QCOMPARE(List(2).back().id, std::uint8_t{60});
+        const std::size_t count = List(2).size();
+        Key(Qt::Key_V, Qt::ControlModifier); // a copy at the same click point
+        QCOMPARE(List(2).size(), count + 1);
+        QCOMPARE(List(2).back(), List(2)[count - 1]);
+    }
+
+    void ModifyingNeedsParametersAndDeletingAsksFirst() {
+        // The question comes before the selection is looked at.
+        AnswerBox(QStringLiteral("Are you sure that you want to delete selected object?"), QMessageBox::Yes);
+        AnswerBox(QStringLiteral("No any object was selected"), QMessageBox::Ok);
+        window->Action(kCmdDeleteObject)->trigger();
+        QString message;
+
+        ClickOnPicture(Canvas(), MarkerPoint(List(0)[2]));
+        AnswerNextMessageBox(QMessageBox::Ok, &message);
+        window->Action(kCmdModifyObject)->trigger(); // ids below 56 have nothing to set
+        QCOMPARE(message, QStringLiteral("This object does not have any editable parameters"));
+
+        const std::size_t before = List(0).size();
+        const ObjectEntry third = List(0)[3];
+        AnswerNextMessageBox(QMessageBox::Yes, &message);
+        Key(Qt::Key_Delete);
+        QCOMPARE(message, QStringLiteral("Are you sure that you want to delete selected object?"));
+        QCOMPARE(List(0).size(), before - 1);
+        QCOMPARE(List(0)[2], third);
+        QVERIFY(Rom().SelectedObject() == nullptr);
+    }
+
+    void TheManagerChangesNothingOnCancelAndHandsOverItsChoice() {
+        const ObjectLists before = ShownLevel(Rom())->objectLists;
+        OnNextModal<CObjectsManagerDlg>([](CObjectsManagerDlg* dialog) {
+            AnswerBox({}, QMessageBox::Yes);
+            QTest::mouseClick(dialog->findChild<QPushButton*>("flushList"), Qt::LeftButton);
+            QVERIFY(dialog->LevelLists()[0][0].empty());
+            dialog->reject();
+        });
+        QTest::keyClick(window.get(), Qt::Key_F5);
+        QVERIFY(ShownLevel(Rom())->objectLists == before);
+
+        OnNextModal<CObjectsManagerDlg>([](CObjectsManagerDlg* dialog) {
+            auto* tree = dialog->findChild<QTreeWidget*>("objects");
+            QTreeWidgetItem* last = tree->topLevelItem(0)->child(tree->topLevelItem(0)->childCount() - 1);
+            tree->scrollToItem(last);
+            QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(last).center());
+            QTest::mouseClick(dialog->findChild<QPushButton*>("selectObject"), Qt::LeftButton);
+        });
+        QTest::keyClick(window.get(), Qt::Key_F5);
+        const auto farthest =
+            std::max_element(before[0].begin(), before[0].end(),
+                             [](const ObjectEntry& a, const ObjectEntry& b) { return a.x < b.x; });
+        QCOMPARE(Rom().view.selectedIndex, int(farthest - before[0].begin()));
+        const int middle = Canvas()->horizontalScrollBar()->value() + Canvas()->viewport()->width() / 2;
+        QVERIFY(std::abs(middle - int(farthest->x)) <= 8 ||
+                Canvas()->horizontalScrollBar()->value() == Canvas()->horizontalScrollBar()->maximum());
+    }
+
+    void AnEditedSampleSavesWithExactlyItsEdits() {
+        // Every room field once, rooms 1-6; room 8 pasted over room 9.
+        const Qt::Key fieldKeys[] = {Qt::Key_Q, Qt::Key_W, Qt::Key_E,   Qt::Key_R,
+                                     Qt::Key_T, Qt::Key_Y, Qt::Key_Plus};
+        for (int i = 0; i < 7; ++i) {
+            GoToRoom(i + 1);
+            Key(fieldKeys[i]);
+        }
+        GoToRoom(8);
+        Key(Qt::Key_Space, Qt::ControlModifier);
+        Key(Qt::Key_Right);
+        Key(Qt::Key_Space);
+        // Objects: one dragged, one inserted, one modified, one deleted; a list flushed in the manager.
+        DragPicture(Canvas(), MarkerPoint(List(0)[0]), 8);
+        ClickOnPicture(Canvas(), {1000 + 3, 100});
+        SettleNextSettings([](CObjectSettingsDlg* dialog) { ChooseId(dialog, 12); });
+        Key(Qt::Key_Insert);
+        ClickOnPicture(Canvas(), MarkerPoint(List(2)[0])); // a bridge
+        SettleNextSettings([](CObjectSettingsDlg* dialog) {
+            dialog->findChild<QSpinBox*>("topOfBridge")->setFocus();
+            QTest::keyClick(dialog->findChild<QSpinBox*>("topOfBridge"), Qt::Key_Up);
+        });
+        Key(Qt::Key_Insert);
+        ClickOnPicture(Canvas(), MarkerPoint(List(0)[4]));
+        AnswerBox({}, QMessageBox::Yes);
+        Key(Qt::Key_Delete);
+        OnNextModal<CObjectsManagerDlg>([](CObjectsManagerDlg* dialog) {
+            auto* list = dialog->findChild<QComboBox*>("list");
+            list->setFocus();
+            QTest::keyClick(list, Qt::Key_Down);
+            AnswerBox({}, QMessageBox::Yes);
+            QTest::mouseClick(dialog->findChild<QPushButton*>("flushList"), Qt::LeftButton);
+            QTest::keyClick(list, Qt::Key_Return);
+        });
+        QTest::keyClick(window.get(), Qt::Key_F5);
+        const ObjectLists edited = Rom().levels[0].objectLists;
+        const std::vector<LevelRoom> rooms = LevelSetOf(Rom(), Rom().levels[0])->rooms;
+        QVERIFY(window->SaveRomAs(QString::fromStdString(dir.Path("edited.nes"))));
+
+        CGameRom unedited;
+        unedited.LoadRom(samplePath.toStdString());
+        unedited.SaveRom(dir.Path("unedited.nes"));
+        QJsonObject expected = test::DumpOf(dir.Path("unedited.nes"));
+        const QJsonObject actual = test::DumpOf(dir.Path("edited.nes"));
+        QVERIFY(!actual.isEmpty());
+
+        // What the edits should have changed, applied to the unedited dump by hand.
+        const ObjectLists& original = unedited.levels[0].objectLists;
+        ObjectLists lists = original;
+        lists[0][0].x += 8;
+        lists[0].push_back({.id = 12, .x = 1000});
+        lists[2][0].param1 = static_cast<std::uint8_t>(lists[2][0].param1 + 8); // top of bridge + 1
+        lists[0].erase(lists[0].begin() + 4);
+        lists[1].clear();
+        QCOMPARE(edited[2][0].param1, lists[2][0].param1);
+        QJsonArray levels = expected["levels"].toArray();
+        QJsonObject level = levels[0].toObject();
+        QJsonArray jsonLists;
+        for (ObjectsList& list : lists) {
+            std::stable_sort(list.begin(), list.end(),
+                             [](const ObjectEntry& a, const ObjectEntry& b) { return a.x < b.x; });
+            QJsonArray entries;
+            for (const ObjectEntry& e : list)
+                entries.append(QJsonObject{
+                    {"id", e.id}, {"x", qint64(e.x)}, {"param1", e.param1}, {"param2", e.param2}});
+            jsonLists.append(entries);
+        }
+        level["objectLists"] = jsonLists;
+        levels[0] = level;
+        expected["levels"] = levels;
+
+        const LevelRoom* before = unedited.levelSets.at(unedited.levels[0].levelSet).rooms.data();
+        const std::uint8_t LevelRoom::*fields[] = {
+            &LevelRoom::floorGeom,  &LevelRoom::scroll,       &LevelRoom::background, &LevelRoom::floorShift,
+            &LevelRoom::slideFloor, &LevelRoom::fruitsHeight, &LevelRoom::setRoom};
+        const int tops[] = {
+            15,
+            2,
+            6,
+            7,
+            3,
+            15,
+            int(unedited.graphicSets.at(LevelSetOf(unedited, unedited.levels[0])->GraphicSetId())
+                    .rooms.size()) -
+                1};
+        QJsonArray sets = expected["levelSets"].toArray();
+        for (int s = 0; s < sets.size(); ++s) {
+            QJsonObject set = sets[s].toObject();
+            if (set["id"].toInt() != unedited.levels[0].levelSet) continue;
+            QJsonArray jsonRooms = set["rooms"].toArray();
+            const char* names[] = {"floorGeom",  "scroll",       "background", "floorShift",
+                                   "slideFloor", "fruitsHeight", "setRoom"};
+            for (int i = 0; i < 7; ++i) {
+                QJsonObject room = jsonRooms[i + 1].toObject();
+                room[names[i]] = (before[i + 1].*fields[i] + 1) % (tops[i] + 1);
+                jsonRooms[i + 1] = room;
+            }
+            jsonRooms[9] = jsonRooms[8];
+            set["rooms"] = jsonRooms;
+            sets[s] = set;
+        }
+        expected["levelSets"] = sets;
+        QVERIFY(rooms[9] == rooms[8]);
+        QCOMPARE(actual, expected);
+    }
+};
+
+QTEST_MAIN(CanvasEditingTest)
+#include "canvas_editing_test.moc"
