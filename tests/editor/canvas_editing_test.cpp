@@ -105,6 +105,15 @@ class CanvasEditingTest : public QObject {
         return {static_cast<int>(entry.x - Rom().ObjectsOrigin()), entry.canvasY};
     }
     void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) { QTest::keyClick(Canvas(), key, modifiers); }
+    // Presses a shortcut of the window and runs `act` on the dialog it opens. Shortcuts act only in the
+    // active window, and the offscreen platform does not hand the activation back when a dialog closes.
+    template <typename Dialog, typename Act>
+    void Accelerator(Qt::Key key, Act act) {
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        OnNextModal<Dialog>(act);
+        QTest::keyClick(window.get(), key);
+    }
     void GoToRoom(int room) {
         while (window->CurrentRoom() > room) Key(Qt::Key_Left);
         while (window->CurrentRoom() < room) Key(Qt::Key_Right);
@@ -183,13 +192,12 @@ private slots:
 
     void TheRoomsMapSetsTheRoom() {
         GoToRoom(2);
-        OnNextModal<CRoomsMapDlg>([](CRoomsMapDlg* dialog) {
+        const std::uint8_t before = Rom().ReadRoom(2).setRoom;
+        Accelerator<CRoomsMapDlg>(Qt::Key_F4, [](CRoomsMapDlg* dialog) {
             QTest::keyClick(dialog->findChild<CNesCanvas*>(), Qt::Key_Home); // not a room key: ignored
             QTest::keyClick(dialog->findChild<CNesCanvas*>(), Qt::Key_Left);
             QTest::keyClick(dialog->findChild<CNesCanvas*>(), Qt::Key_Return);
         });
-        const std::uint8_t before = Rom().ReadRoom(2).setRoom;
-        QTest::keyClick(window.get(), Qt::Key_F4);
         QCOMPARE(int(Rom().ReadRoom(2).setRoom), std::max(0, before - 1));
         QVERIFY(window->Action(kCmdUndoRoom)->isEnabled());
     }
@@ -280,23 +288,21 @@ private slots:
 
     void TheManagerChangesNothingOnCancelAndHandsOverItsChoice() {
         const ObjectLists before = ShownLevel(Rom())->objectLists;
-        OnNextModal<CObjectsManagerDlg>([](CObjectsManagerDlg* dialog) {
+        Accelerator<CObjectsManagerDlg>(Qt::Key_F5, [](CObjectsManagerDlg* dialog) {
             AnswerBox({}, QMessageBox::Yes);
             QTest::mouseClick(dialog->findChild<QPushButton*>("flushList"), Qt::LeftButton);
             QVERIFY(dialog->LevelLists()[0][0].empty());
             dialog->reject();
         });
-        QTest::keyClick(window.get(), Qt::Key_F5);
         QVERIFY(ShownLevel(Rom())->objectLists == before);
 
-        OnNextModal<CObjectsManagerDlg>([](CObjectsManagerDlg* dialog) {
+        Accelerator<CObjectsManagerDlg>(Qt::Key_F5, [](CObjectsManagerDlg* dialog) {
             auto* tree = dialog->findChild<QTreeWidget*>("objects");
             QTreeWidgetItem* last = tree->topLevelItem(0)->child(tree->topLevelItem(0)->childCount() - 1);
             tree->scrollToItem(last);
             QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(last).center());
             QTest::mouseClick(dialog->findChild<QPushButton*>("selectObject"), Qt::LeftButton);
         });
-        QTest::keyClick(window.get(), Qt::Key_F5);
         const auto farthest =
             std::max_element(before[0].begin(), before[0].end(),
                              [](const ObjectEntry& a, const ObjectEntry& b) { return a.x < b.x; });
@@ -332,7 +338,7 @@ private slots:
         ClickOnPicture(Canvas(), MarkerPoint(List(0)[4]));
         AnswerBox({}, QMessageBox::Yes);
         Key(Qt::Key_Delete);
-        OnNextModal<CObjectsManagerDlg>([](CObjectsManagerDlg* dialog) {
+        Accelerator<CObjectsManagerDlg>(Qt::Key_F5, [](CObjectsManagerDlg* dialog) {
             auto* list = dialog->findChild<QComboBox*>("list");
             list->setFocus();
             QTest::keyClick(list, Qt::Key_Down);
@@ -340,7 +346,6 @@ private slots:
             QTest::mouseClick(dialog->findChild<QPushButton*>("flushList"), Qt::LeftButton);
             QTest::keyClick(list, Qt::Key_Return);
         });
-        QTest::keyClick(window.get(), Qt::Key_F5);
         const ObjectLists edited = Rom().levels[0].objectLists;
         const std::vector<LevelRoom> rooms = LevelSetOf(Rom(), Rom().levels[0])->rooms;
         QVERIFY(window->SaveRomAs(QString::fromStdString(dir.Path("edited.nes"))));
