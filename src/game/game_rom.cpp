@@ -18,6 +18,7 @@ void CGameRom::LoadRom(const std::string& path) {
 }
 
 void CGameRom::SaveRom(const std::string& path) {
+    SortObjectsLists();
     SaveGameImage(*this, *this, path);
 }
 

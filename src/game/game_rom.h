@@ -32,8 +32,9 @@ public:
     // image is held. Any error leaves the model empty (no tables, no image) and passes on.
     void LoadRom(const std::string& path);
     // Packs every table into the image and writes it to `path` (the current file when empty). A failed
-    // build leaves the image as it was; the model keeps what the encoders changed (unused sets dropped,
-    // lists sorted). Raises the failing step's text, or "Write error".
+    // build leaves the image as it was; the model keeps what the save changed (unused sets dropped,
+    // objects lists sorted by x with the selection still on its object). Raises the failing step's
+    // text, or "Write error".
     void SaveRom(const std::string& path = {});
 
     // The seven graphic sets (ids 0-6) in their editable form; nothing while a bonus level is shown.
@@ -119,6 +120,8 @@ public:
 
 private:
     bool MainLevelShown() const;
+    // Sorts every objects list by x, as the save stores them; the selection follows its object.
+    void SortObjectsLists();
 };
 
 } // namespace tikaroo

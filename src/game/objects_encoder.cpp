@@ -61,9 +61,13 @@ void PutPlacement(BitWriter& bits, std::uint32_t previous, std::uint32_t x) {
 
 } // namespace
 
-void EncodeObjectsList(ObjectsList& list, Bytes& out) {
+void SortObjectsList(ObjectsList& list) {
     std::stable_sort(list.begin(), list.end(),
                      [](const ObjectEntry& left, const ObjectEntry& right) { return left.x < right.x; });
+}
+
+void EncodeObjectsList(ObjectsList& list, Bytes& out) {
+    SortObjectsList(list);
     out.clear();
     if (list.empty()) return;
     BitWriter bits(out);

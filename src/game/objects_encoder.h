@@ -8,6 +8,9 @@
 
 namespace tikaroo {
 
+// Sorts `list` by x, as its stream stores it; objects at one x keep their order.
+void SortObjectsList(ObjectsList& list);
+
 // Sorts `list` by x (the model keeps the new order) and writes its stream into `out`.
 void EncodeObjectsList(ObjectsList& list, Bytes& out);
 

@@ -1,5 +1,9 @@
 // The objects lists of every level at once, as the objects manager edits them.
 #include "game_rom.h"
+#include "level_lookup.h"
+#include "objects_encoder.h"
+
+#include <algorithm>
 
 namespace tikaroo {
 
@@ -31,6 +35,23 @@ bool CGameRom::StoreObjectsLists(const std::vector<ObjectLists>& levelLists,
     Replace(levels, levelLists);
     Replace(bonusLevels, bonusLists);
     return true;
+}
+
+void CGameRom::SortObjectsLists() {
+    // A stable sort puts the selected object after every object left of it and after those at its x
+    // that stand before it in the list.
+    if (const ObjectEntry* selected = SelectedObject()) {
+        const ObjectsList& list =
+            ObjectsLevel(*this)->objectLists.at(static_cast<std::size_t>(view.selectedList));
+        const auto before = list.begin() + view.selectedIndex;
+        const std::uint32_t x = selected->x;
+        view.selectedIndex = static_cast<int>(
+            std::count_if(list.begin(), list.end(), [x](const ObjectEntry& e) { return e.x < x; }) +
+            std::count_if(list.begin(), before, [x](const ObjectEntry& e) { return e.x == x; }));
+    }
+    for (std::vector<Level>* group : {&levels, &bonusLevels})
+        for (Level& level : *group)
+            for (ObjectsList& list : level.objectLists) SortObjectsList(list);
 }
 
 } // namespace tikaroo

@@ -26,14 +26,9 @@
 using namespace tikaroo;
 using test::AnswerNextMessageBox;
 using test::OnNextModal;
+using test::TypeNumber;
 
 namespace {
-
-void TypeInto(QSpinBox* box, int value) {
-    box->setFocus();
-    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(box, QString::number(value));
-}
 
 QStringList Column(const QTreeWidgetItem* group, int column) {
     QStringList texts;
@@ -63,8 +58,8 @@ private slots:
         QVERIFY(!dialog.findChild<QComboBox*>("objectId")->isEnabled());
         auto* text = dialog.findChild<QLabel*>("textLine");
         QCOMPARE(text->text(), QStringLiteral("This beetle is frozen")); // heights 3 and 3
-        TypeInto(dialog.findChild<QSpinBox*>("beetleHeight"), 7);
-        TypeInto(dialog.findChild<QSpinBox*>("climbHeight"), 1);
+        TypeNumber(dialog.findChild<QSpinBox*>("beetleHeight"), 7);
+        TypeNumber(dialog.findChild<QSpinBox*>("climbHeight"), 1);
         QVERIFY(text->text().isEmpty());
         auto* sleeping = dialog.findChild<QCheckBox*>("sleeping");
         QTest::mouseClick(sleeping, Qt::LeftButton, {}, QPoint(4, sleeping->height() / 2));
@@ -91,7 +86,7 @@ private slots:
             QCOMPARE(list->currentIndex(), c.list);
         }
         QVERIFY(!dialog.findChild<QSpinBox*>("sensitivity")->isVisibleTo(&dialog));
-        TypeInto(dialog.findChild<QSpinBox*>("topOfBridge"), -1);
+        TypeNumber(dialog.findChild<QSpinBox*>("topOfBridge"), -1);
         auto* handler = dialog.findChild<QComboBox*>("handler");
         handler->setFocus();
         for (int i = 0; i < 5; ++i) QTest::keyClick(handler, Qt::Key_Down);

@@ -4,31 +4,19 @@
 #include "game/level_selection.h"
 #include "game/object_params.h"
 #include "game/room_fields.h"
-#include "sample_game.h"
+#include "opened_sample.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
-#include <memory>
+#include <algorithm>
 
 namespace tikaroo {
 namespace {
 
-class CanvasEditing : public ::testing::Test {
+class CanvasEditing : public test::OpenedSampleTest {
 protected:
-    static void SetUpTestSuite() {
-        const test::TempDir dir;
-        opened = std::make_unique<CGameRom>();
-        opened->LoadRom(dir.Write("sample.nes", sample::MakeSampleGame().file));
-    }
-    static void TearDownTestSuite() { opened.reset(); }
-
-    void SetUp() override { rom = *opened; }
-
     ObjectsList& List(std::size_t list) { return ObjectsLevel(rom)->objectLists[list]; }
-
-    inline static std::unique_ptr<CGameRom> opened;
-    CGameRom rom;
 };
 
 TEST(RoomFields, EveryFieldWrapsBothWays) {
@@ -148,6 +136,18 @@ TEST_F(CanvasEditing, DraggingInBonusModeKeepsTheAreaStart) {
     EXPECT_EQ(rom.SelectedObject()->x, 2048U + 128U);
 }
 
+TEST_F(CanvasEditing, SavingSortsTheListsAndTheSelectionStaysOnItsObject) {
+    // The first object moves onto the last one's x: a stable sort puts it just before that one.
+    ASSERT_TRUE(rom.SelectObject(0, 0));
+    ASSERT_TRUE(rom.MoveSelectedObject(static_cast<std::int32_t>(List(0).back().x)));
+    const ObjectEntry moved = *rom.SelectedObject();
+    const test::TempDir dir;
+    rom.SaveRom(dir.Path("saved.nes"));
+    EXPECT_TRUE(std::ranges::is_sorted(List(0), {}, &ObjectEntry::x));
+    EXPECT_EQ(rom.view.selectedIndex, static_cast<int>(List(0).size()) - 2);
+    EXPECT_EQ(*rom.SelectedObject(), moved);
+}
+
 TEST_F(CanvasEditing, ObjectsListsAreStoredOnlyWhole) {
     std::vector<ObjectLists> levels = rom.LevelObjectsLists();
     std::vector<ObjectLists> bonus = rom.BonusObjectsLists();
@@ -158,7 +158,7 @@ TEST_F(CanvasEditing, ObjectsListsAreStoredOnlyWhole) {
     ASSERT_TRUE(rom.StoreObjectsLists(levels, bonus));
     EXPECT_EQ(rom.levels[5].objectLists[1], bonus[8][0]);
     EXPECT_TRUE(rom.levels[31].objectLists[0].empty());
-    EXPECT_EQ(rom.levels[kBossSlot].objectLists, opened->levels[kBossSlot].objectLists);
+    EXPECT_EQ(rom.levels[kBossSlot].objectLists, test::OpenedSample().levels[kBossSlot].objectLists);
 }
 
 TEST(ObjectParams, PackingFollowsTheObjectKind) {

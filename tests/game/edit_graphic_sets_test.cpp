@@ -1,6 +1,6 @@
 #include "game/game_rom.h"
 
-#include "sample_game.h"
+#include "opened_sample.h"
 #include "support/model_compare.h"
 #include "support/temp_dir.h"
 
@@ -60,13 +60,6 @@ TEST(ExpandGraphicSets, RefusesWhileABonusLevelIsShown) {
     EXPECT_FALSE(rom.ExpandGraphicSets().has_value());
 }
 
-CGameRom OpenSample() {
-    const test::TempDir dir;
-    CGameRom rom;
-    rom.LoadRom(dir.Write("sample.nes", sample::MakeSampleGame().file));
-    return rom;
-}
-
 // What a room shows: the blocks of its cells, a block number beyond the list showing a zero block.
 using RoomContent = std::array<EditBlock, kRoomColumns * kRoomRows>;
 
@@ -100,7 +93,7 @@ TEST(ApplyGraphicSets, LevelRoomsKeepShowingWhatTheEditedRoomsShow) {
         int roomChange;
         int blockChange;
     };
-    const CGameRom sample = OpenSample();
+    const CGameRom& sample = test::OpenedSample();
     const EditGraphicSet original = sample.ExpandGraphicSets()->at(0);
     const std::size_t blockCount = original.blocks.size();
     const std::vector<Case> cases = {
@@ -137,7 +130,7 @@ TEST(ApplyGraphicSets, LevelRoomsKeepShowingWhatTheEditedRoomsShow) {
 
 TEST(ApplyGraphicSets, StoresTheTilesOfEachSetUntilTheNextOpen) {
     const test::TempDir dir;
-    CGameRom rom = OpenSample();
+    CGameRom rom = test::OpenedSample();
     EditGraphicSets sets = *rom.ExpandGraphicSets();
     sets[4].tiles[300].fill(2);
     sets[4].TakeTiles(sets[4].tiles);
@@ -152,7 +145,7 @@ TEST(ApplyGraphicSets, StoresTheTilesOfEachSetUntilTheNextOpen) {
 }
 
 TEST(ApplyGraphicSets, RefusesWithoutChangingAnything) {
-    const CGameRom sample = OpenSample();
+    const CGameRom& sample = test::OpenedSample();
     const EditGraphicSets edited = [&] {
         EditGraphicSets sets = *sample.ExpandGraphicSets();
         sets[0].rooms[0][0] = 3;

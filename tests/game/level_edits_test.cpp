@@ -2,30 +2,14 @@
 // on the opened sample game.
 #include "game/bonus_area_move.h"
 #include "game/game_rom.h"
-#include "sample_game.h"
-#include "support/temp_dir.h"
+#include "opened_sample.h"
 
 #include <gtest/gtest.h>
-
-#include <memory>
 
 namespace tikaroo {
 namespace {
 
-class LevelEdits : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        const test::TempDir dir;
-        opened = std::make_unique<CGameRom>();
-        opened->LoadRom(dir.Write("sample.nes", sample::MakeSampleGame().file));
-    }
-    static void TearDownTestSuite() { opened.reset(); }
-
-    void SetUp() override { rom = *opened; }
-
-    inline static std::unique_ptr<CGameRom> opened;
-    CGameRom rom;
-};
+using LevelEdits = test::OpenedSampleTest;
 
 TEST_F(LevelEdits, SummaryHasEverySetAndFlagsTheBossRooms) {
     const LevelSetSummary summary = rom.CollectLevelSetSummary().value();
