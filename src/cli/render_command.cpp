@@ -7,6 +7,7 @@
 #include "object_pictures/embedded_object_pictures.h"
 #include "render/level_renderer.h"
 #include "render/marker_sheets.h"
+#include "render/pal_file.h"
 #include "render/png_encoder.h"
 
 #include <QDir>
@@ -58,6 +59,8 @@ const QCommandLineOption kCompressionOption("compression",
                                             "How hard to compress the PNG files: 0 (not at all) to 9 (the "
                                             "smallest files, about four times slower); 3 by default.",
                                             "0-9");
+const QCommandLineOption kPalOption("pal", "Draws in the colours of a .pal file (192 or 1536 bytes).",
+                                    "FILE");
 
 struct Request {
     std::vector<PictureTarget> targets; // paths are file names until the output is known
@@ -143,7 +146,7 @@ bool PrintOutcome(const VerbCall& call, const std::string& file, bool all, const
 void DeclareRender(QCommandLineParser& parser) {
     parser.addPositionalArgument("FILE", "The image to open.");
     parser.addPositionalArgument("OUT", "The PNG file, or the folder for --all (or -o).", "[OUT]");
-    parser.addOptions({kLevelOption, kBonusOption, kAllOption, kMapOption, kCompressionOption});
+    parser.addOptions({kLevelOption, kBonusOption, kAllOption, kMapOption, kCompressionOption, kPalOption});
 }
 
 int RunRender(const VerbCall& call) {
@@ -151,6 +154,15 @@ int RunRender(const VerbCall& call) {
     if (!request) return call.Usage();
     const std::string file = call.Input(0);
     const std::string output = call.Output();
+    if (call.parser.isSet(kPalOption)) {
+        const std::string palPath = QFile::encodeName(call.parser.value(kPalOption)).toStdString();
+        try {
+            SetActiveNesColours(ReadPalFile(palPath));
+        } catch (const PalFileError& error) {
+            call.err << palPath << ": " << error.what() << "\n";
+            return kExitFailure;
+        }
+    }
 
     CGameRom rom;
     if (!OpenGame(file, rom, call.err)) return kExitFailure;

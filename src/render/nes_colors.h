@@ -6,7 +6,10 @@
 namespace tikaroo {
 
 // The 64 colours of the NES, indexed by NES colour number, as 0x00RRGGBB.
-inline constexpr std::array<std::uint32_t, 64> NesColorSet = {
+using NesColourTable = std::array<std::uint32_t, 64>;
+
+// The built-in colours.
+inline constexpr NesColourTable NesColorSet = {
     0x747474, 0x24188C, 0x0000A8, 0x44009C, 0x8C0074, 0xA80010, 0xA40000, 0x7C0800, // 00-07
     0x402C00, 0x004400, 0x005000, 0x003C14, 0x183C5C, 0x000000, 0x000000, 0x000000, // 08-0F
     0xBCBCBC, 0x0070EC, 0x2038EC, 0x8000F0, 0xBC00BC, 0xE40058, 0xD82800, 0xC84C0C, // 10-17
@@ -17,9 +20,15 @@ inline constexpr std::array<std::uint32_t, 64> NesColorSet = {
     0xFCE4A0, 0xE0FCA0, 0xA8F0BC, 0xB0FCCC, 0x9CFCF0, 0xC4C4C4, 0x000000, 0x000000, // 38-3F
 };
 
+// The colours every picture is drawn in: the built-in ones until others are chosen (a .pal file). The
+// colours are chosen before drawing starts (drawing threads only read them); pictures drawn before a
+// change keep their old colours until drawn again.
+const NesColourTable& ActiveNesColours();
+void SetActiveNesColours(const NesColourTable& colours);
+
 // A read image may carry colour numbers above 0x3F; only the low six bits choose the colour.
-constexpr std::uint32_t NesColour(std::uint8_t index) {
-    return NesColorSet[index & 0x3F];
+inline std::uint32_t NesColour(std::uint8_t index) {
+    return ActiveNesColours()[index & 0x3F];
 }
 
 } // namespace tikaroo

@@ -2,6 +2,7 @@
 
 #include "game/game_rom.h"
 #include "render/level_renderer.h"
+#include "render/nes_colors.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -153,6 +154,55 @@ TEST(CliRender, RefusesBadArgumentsAndBadFiles) {
     EXPECT_FALSE(std::filesystem::exists(out));
     EXPECT_EQ(RunCli({"render", dir.Path("none.nes"), "--all", "-o", dir.Path("maps")}).exitCode, 1);
     EXPECT_FALSE(std::filesystem::exists(dir.Path("maps")));
+}
+
+// A .pal file of the built-in colours inverted draws every pixel of the clean map inverted; the emphasis
+// variants after the first 64 colours do not count; a file of another size is refused.
+TEST(CliRender, PalFileColoursTheLevelAndAWrongSizeIsRefused) {
+    test::TempDir dir;
+    Bytes inverted;
+    for (std::uint32_t colour : NesColorSet)
+        for (int shift : {16, 8, 0}) inverted.push_back(static_cast<std::uint8_t>(~colour >> shift));
+    Bytes withEmphasis = inverted;
+    withEmphasis.resize(1536, 0x55);
+    ASSERT_EQ(
+        RunCli({"render", SamplePath(), "--map", "--level", "3-2", "-o", dir.Path("plain.png")}).exitCode, 0);
+    const QImage plain = ReadPng(dir.Path("plain.png"));
+    struct Case {
+        const char* name;
+        Bytes pal;
+        bool accepted;
+    };
+    const Case cases[] = {{"192.pal", inverted, true},
+                          {"1536.pal", withEmphasis, true},
+                          {"191.pal", Bytes(inverted.begin(), inverted.end() - 1), false},
+                          {"1537.pal", Bytes(1537, 0), false},
+                          {"empty.pal", Bytes(), false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string out = dir.Path(std::string(c.name) + ".png");
+        const auto result = RunCli({"render", SamplePath(), "--map", "--level", "3-2", "--pal",
+                                    dir.Write(c.name, c.pal), "-o", out});
+        EXPECT_EQ(result.exitCode, c.accepted ? 0 : 1);
+        if (!c.accepted) {
+            EXPECT_NE(result.err.find("A colour file holds 192 or 1536 bytes"), std::string::npos)
+                << result.err;
+            EXPECT_FALSE(std::filesystem::exists(out));
+            continue;
+        }
+        const QImage coloured = ReadPng(out);
+        ASSERT_EQ(coloured.size(), plain.size());
+        // Black is also where no block is drawn, which no colour set changes.
+        int changed = 0, samples = 0;
+        for (int y = 0; y < plain.height(); y += 7)
+            for (int x = 0; x < plain.width(); x += 5) {
+                const QRgb before = plain.pixel(x, y) & 0xFFFFFF, after = coloured.pixel(x, y) & 0xFFFFFF;
+                ASSERT_TRUE(after == (~before & 0xFFFFFF) || (before == 0 && after == 0)) << x << "," << y;
+                changed += after != before;
+                ++samples;
+            }
+        EXPECT_GT(changed, samples / 4);
+    }
 }
 
 TEST(CliRender, ABonusAreaThatNamesNoLevelFailsBonusLevelsAndAllSkipsThem) {
