@@ -21,7 +21,13 @@ void ExportPatchCommand(CMainWindow& window);
 
 // view_commands.cpp
 void SelectLevelCommand(CMainWindow& window);
+
+// run_commands.cpp
 void RunGameCommand(CMainWindow& window);
+void RunFromLevelCommand(CMainWindow& window);
+
+// preferences_command.cpp
+void PreferencesCommand(CMainWindow& window);
 
 // level_commands.cpp
 void LevelSettingsCommand(CMainWindow& window);

@@ -32,7 +32,13 @@ constexpr std::array kIconFiles = {
     IconFile{CommandIcon::SelectLevel, "select_level"},
     IconFile{CommandIcon::SelectRoom, "select_room"},
     IconFile{CommandIcon::RunGame, "run_game"},
+    IconFile{CommandIcon::RunFromLevel, "run_from_level"},
     IconFile{CommandIcon::About, "about"},
+    IconFile{CommandIcon::Preferences, "preferences"},
+    IconFile{CommandIcon::ZoomIn, "zoom_in"},
+    IconFile{CommandIcon::ZoomOut, "zoom_out"},
+    IconFile{CommandIcon::ActualSize, "zoom_actual"},
+    IconFile{CommandIcon::ShowGrid, "show_grid"},
 };
 
 } // namespace

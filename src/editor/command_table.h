@@ -31,6 +31,12 @@ enum CommandId : int {
     kCmdObjectsManager = 40057,
     kCmdSelectRoom = 40060,
     kCmdExportPatch = 40100,
+    kCmdPreferences = 40101,
+    kCmdRunFromLevel = 40102,
+    kCmdZoomIn = 40103,
+    kCmdZoomOut = 40104,
+    kCmdActualSize = 40105,
+    kCmdShowGrid = 40106,
 };
 
 enum class Menu { File, Edit, EditLevelSets, EditPalettes, EditObjects, View, Help };
@@ -57,7 +63,13 @@ enum class CommandIcon {
     SelectLevel,
     SelectRoom,
     RunGame,
-    About
+    RunFromLevel,
+    About,
+    Preferences,
+    ZoomIn,
+    ZoomOut,
+    ActualSize,
+    ShowGrid,
 };
 
 class CMainWindow;
@@ -86,7 +98,7 @@ struct CommandInfo {
     CommandId id;
     Menu menu;
     std::string_view menuText;
-    std::string_view shortcut; // the accelerator, empty for none
+    std::string_view shortcut; // the accelerator, empty for none; alternatives are parted by "; "
     std::string_view toolTip;  // empty when the command has no toolbar button
     CommandIcon icon;
     bool separatorBefore; // in its menu

@@ -4,6 +4,7 @@
 #include "main_window.h"
 #include "status_texts.h"
 
+#include <QCloseEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -55,11 +56,8 @@ bool CMainWindow::SaveRomAs(const QString& path) {
     try {
         rom.SaveRom(path.isEmpty() ? std::string() : SystemPath(path));
     } catch (const std::exception& error) {
-        QMessageBox::critical(
-            this, QString::fromLatin1(kProgramTitle),
-            QStringLiteral("Unable to save file '%1'.\nIt is possible that write disk error or "
-                           "loader error.\n\nLoader returned error: '%2'")
-                .arg(RomFilePath(), QString::fromLocal8Bit(error.what())));
+        QMessageBox::critical(this, QString::fromLatin1(kProgramTitle),
+                              SaveErrorText(RomFilePath(), error.what()));
         return false;
     }
     // The view stays where the user left it; only the file name may have changed.
@@ -94,6 +92,28 @@ void SaveAsCommand(CMainWindow& window) {
 
 void QuitCommand(CMainWindow& window) {
     window.close();
+}
+
+bool CMainWindow::AskAboutUnsavedChanges() {
+    const auto answer = QMessageBox::question(
+        this, QString::fromLatin1(kProgramTitle),
+        QStringLiteral("'%1' has changes that are not saved.\nSave them before closing?").arg(RomFileName()),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    return answer == QMessageBox::Discard || (answer == QMessageBox::Save && SaveRomAs({}));
+}
+
+// Closing never saves unasked: unsaved changes get their own question, else the close is confirmed.
+void CMainWindow::closeEvent(QCloseEvent* event) {
+    const auto confirmed = [this] {
+        return QMessageBox::question(
+                   this, QString::fromLatin1(kProgramTitle),
+                   QStringLiteral("Are you sure that you want to close '%1'?").arg(RomFileName()),
+                   QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+    };
+    if (rom.loaded == 0 || (modified ? AskAboutUnsavedChanges() : confirmed()))
+        event->accept();
+    else
+        event->ignore();
 }
 
 } // namespace tikaroo

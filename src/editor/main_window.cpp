@@ -6,13 +6,13 @@
 #include "status_texts.h"
 
 #include <QAction>
-#include <QCloseEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QToolBar>
 
 #include <exception>
@@ -67,9 +67,12 @@ CMainWindow::CMainWindow(QWidget* parent)
         roomEditing.Reset();
         objectEditing.SetMode(CObjectEditing::Mode::Insert);
     });
+    LoadPreferences();
     UpdateCommands();
     resize(1024, 760);
 }
+
+CMainWindow::~CMainWindow() = default;
 
 void CMainWindow::CreateActions() {
     for (const CommandInfo& command : Commands()) {
@@ -77,7 +80,7 @@ void CMainWindow::CreateActions() {
             new QAction(CommandIconPicture(command.icon),
                         QString::fromUtf8(command.menuText.data(), qsizetype(command.menuText.size())), this);
         if (!command.shortcut.empty())
-            action->setShortcut(QKeySequence(
+            action->setShortcuts(QKeySequence::listFromString(
                 QString::fromLatin1(command.shortcut.data(), qsizetype(command.shortcut.size()))));
         if (!command.toolTip.empty())
             action->setToolTip(QString::fromUtf8(command.toolTip.data(), qsizetype(command.toolTip.size())));
@@ -144,12 +147,14 @@ QString CMainWindow::RomFileName() const {
 }
 
 void CMainWindow::UpdateTitle() {
-    setWindowTitle(WindowTitle(RomFileName(), rom.view));
+    // The file name is marked while there are unsaved changes.
+    setWindowTitle(WindowTitle(RomFileName() + (modified ? QStringLiteral("*") : QString()), rom.view));
 }
 
 void CMainWindow::SetModified(bool value) {
     if (modified == value) return;
     modified = value;
+    UpdateTitle();
     emit ModifiedChanged(modified);
 }
 
@@ -174,21 +179,6 @@ void CMainWindow::RunCommand(CommandId id) {
     } catch (const std::exception& error) {
         QMessageBox::critical(this, QString::fromLatin1(kProgramTitle), QString::fromLocal8Bit(error.what()));
     }
-}
-
-void CMainWindow::closeEvent(QCloseEvent* event) {
-    if (rom.loaded == 0) {
-        event->accept();
-        return;
-    }
-    const auto answer =
-        QMessageBox::question(this, QString::fromLatin1(kProgramTitle),
-                              QStringLiteral("Are you sure that you want to close '%1'?").arg(RomFileName()),
-                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-    if (answer == QMessageBox::Yes)
-        event->accept();
-    else
-        event->ignore();
 }
 
 } // namespace tikaroo

@@ -2,20 +2,24 @@
 
 #include "command_table.h"
 #include "dialogs/object_images.h"
+#include "dialogs/preferences.h"
 #include "game/game_rom.h"
 #include "game/level_selection.h"
 #include "object_editing.h"
 #include "render/level_renderer.h"
 #include "render/marker_sheets.h"
 #include "room_editing.h"
+#include "render/nes_colors.h"
 
 #include <QMainWindow>
 
 #include <functional>
 #include <map>
+#include <memory>
 
 class QAction;
 class QLabel;
+class QTemporaryDir;
 
 namespace tikaroo {
 
@@ -36,6 +40,7 @@ class CMainWindow : public QMainWindow {
     Q_OBJECT
 public:
     explicit CMainWindow(QWidget* parent = nullptr);
+    ~CMainWindow() override;
 
     // Loads a ROM as the Open command does after its file dialog; false (with a message) on failure.
     bool OpenRom(const QString& path);
@@ -79,6 +84,14 @@ public:
     CObjectEditing& ObjectEditing() { return objectEditing; }
     const CObjectImages& ObjectImages() const { return objectImages; }
 
+    // The preferences in force (preferences_command.cpp). Applying stores them, draws every picture in
+    // `colours` and sets whether a save keeps a backup.
+    const Preferences& CurrentPreferences() const { return preferences; }
+    void ApplyPreferences(const Preferences& preferences, const NesColourTable& colours);
+    // Writes the model, beginning at the shown level, to a file of its own for one run of the game
+    // (run_commands.cpp); the path, or an empty string after a message.
+    QString WriteRunCopy();
+
 signals:
     // Another level or bonus level is shown (Open shows level 1-1).
     void LevelShown();
@@ -87,6 +100,8 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // With unsaved changes: asks whether to save, discard or cancel; true when the window may close.
+    bool AskAboutUnsavedChanges();
 
 private:
     void CreateActions();
@@ -94,6 +109,7 @@ private:
     void CreateToolBar();
     void CreateStatusBar();
     void ConnectCanvas();
+    void LoadPreferences();
 
     CommandState CurrentCommandState() const;
     void OnCanvasPoint(QPoint point, bool drag);
@@ -111,6 +127,8 @@ private:
     CObjectEditing objectEditing;
     int currentRoom = 0;
     bool modified = false;
+    Preferences preferences;
+    std::unique_ptr<QTemporaryDir> runCopies; // made at the first Run from this level
 
     std::map<CommandId, QAction*> actions;
     CNesCanvas* canvas = nullptr;

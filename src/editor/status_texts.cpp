@@ -10,6 +10,13 @@ QString WindowTitle(const QString& romFileName, const ViewState& view) {
     return QStringLiteral("%1 [%2] - %3").arg(QString::fromLatin1(kProgramTitle), romFileName, level);
 }
 
+QString SaveErrorText(const QString& path, const char* error) {
+    return QStringLiteral(
+               "Unable to save file '%1'.\nIt is possible that write disk error or loader error.\n\n"
+               "Loader returned error: '%2'")
+        .arg(path, QString::fromLocal8Bit(error));
+}
+
 QString RoomStatusText(int clickX, int room, const LevelRoom& levelRoom) {
     return QStringLiteral("[objLeft: %1] Room[%2]: %3(+/-), Floor geom(Q+/A-): %4, Scroll(W+/S-): %5, "
                           "Bg(E+/D-): %6, Floor shifted(R+/F-): %7, Slide floor(T+/G-): %8, "

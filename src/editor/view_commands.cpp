@@ -1,10 +1,7 @@
-// Select level and Run game.
+// Select level.
 #include "command_handlers.h"
 #include "dialogs/select_level_dlg.h"
 #include "main_window.h"
-
-#include <QDesktopServices>
-#include <QUrl>
 
 namespace tikaroo {
 
@@ -15,11 +12,6 @@ void SelectLevelCommand(CMainWindow& window) {
                            view.bonusMode, &window);
     if (dialog.exec() != QDialog::Accepted) return;
     window.ShowLevel({dialog.BonusMode(), dialog.BonusMode() ? dialog.BonusLevel() : dialog.LevelSlot()});
-}
-
-// Opens the file as it stands on disk, with the program the system associates with it.
-void RunGameCommand(CMainWindow& window) {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(window.RomFilePath()));
 }
 
 } // namespace tikaroo

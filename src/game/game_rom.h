@@ -37,6 +37,12 @@ public:
     // text, or "Write error".
     void SaveRom(const std::string& path = {});
 
+    // Writes the game as a save to `path` would, but beginning at the shown main level from its first
+    // checkpoint, so that an emulator starts there (run_copy.cpp). This model, its image and its file stay
+    // as they are. False, writing nothing, unless one of the 32 main levels is shown; raises as the save
+    // does.
+    bool SaveCopyBeginningHere(const std::string& path) const;
+
     // The seven graphic sets (ids 0-6) in their editable form; nothing while a bonus level is shown.
     std::optional<EditGraphicSets> ExpandGraphicSets() const;
     // Stores seven edited sets back: their tiles into the CHR, their grids and blocks as shared tables

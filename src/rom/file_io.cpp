@@ -59,22 +59,34 @@ bool WriteInPlace(const fs::path& path, const Bytes& bytes) {
     return file != nullptr && WriteAndClose(file, bytes);
 }
 
+// Copies the file at `from` to `backup`; a backup standing there is replaced only by a whole copy.
+bool KeepBackup(const fs::path& from, const fs::path& backup) {
+    const fs::path temporary = TemporaryBeside(backup);
+    std::error_code ec;
+    bool done = fs::copy_file(from, temporary, ec);
+    if (done) fs::rename(temporary, backup, ec);
+    done = done && !ec;
+    if (!done) fs::remove(temporary, ec);
+    return done;
+}
+
 } // namespace
 
-bool WriteFileAtomically(const std::string& path, const Bytes& bytes) {
+bool WriteFileAtomically(const std::string& path, const Bytes& bytes, const std::string& backupPath) {
     // Through a symbolic link the real file is replaced; the link stays a link.
     const fs::path target = FollowLinks(path);
     std::error_code ec;
     if (fs::is_directory(target, ec)) return false;
     const fs::file_status old = fs::status(target, ec);
     const bool replacing = fs::exists(old);
+    const bool backedUp = !replacing || backupPath.empty();
 
     const fs::path temporary = TemporaryBeside(target);
     std::FILE* file = std::fopen(temporary.c_str(), "wbx");
     // No temporary file beside it (a folder the user may not add to, a name at the length limit): the
     // file itself is written, if it can be.
-    if (file == nullptr) return WriteInPlace(target, bytes);
-    bool done = WriteAndClose(file, bytes);
+    if (file == nullptr) return (backedUp || KeepBackup(target, backupPath)) && WriteInPlace(target, bytes);
+    bool done = WriteAndClose(file, bytes) && (backedUp || KeepBackup(target, backupPath));
     // The new file keeps the permission bits of the one it replaces.
     if (done && replacing) fs::permissions(temporary, old.permissions(), fs::perm_options::replace, ec);
     if (done) fs::rename(temporary, target, ec);

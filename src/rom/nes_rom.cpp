@@ -103,7 +103,9 @@ int CNesRom::WriteRomFile(const std::string& path) {
     fileBytes.insert(fileBytes.end(), chrData.begin(), chrData.end());
 
     const std::string target = path.empty() ? fileName : path;
-    if (target.empty() || !WriteFileAtomically(target, fileBytes)) return 0;
+    if (target.empty() ||
+        !WriteFileAtomically(target, fileBytes, backupOnWrite ? target + ".bak" : std::string()))
+        return 0;
     fileName = target;
     return 1;
 }

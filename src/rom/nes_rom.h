@@ -35,6 +35,8 @@ public:
     std::vector<Bytes> prgBanks;
     Bytes chrData;
     std::vector<Tile> bankTiles;
+    // Writing over an existing file keeps it as FILE.bak first (a setting of the editor; not image data).
+    bool backupOnWrite = false;
 
     // 1 on success, 0 on any failure (the object is then reset). Refuses while an image is held.
     int ReadRomFile(const std::string& path);

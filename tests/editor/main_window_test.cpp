@@ -30,10 +30,12 @@ private slots:
         QVERIFY(window.Canvas()->PictureSize().isEmpty());
     }
 
-    void OnlyOpenQuitAndAboutStartEnabled() {
+    // Preferences too: the emulator and the colours can be set before a ROM is opened.
+    void OnlyOpenQuitAboutAndPreferencesStartEnabled() {
         CMainWindow window;
         for (const CommandInfo& command : Commands()) {
-            const bool expected = command.id == kCmdOpen || command.id == kCmdQuit || command.id == kCmdAbout;
+            const bool expected = command.id == kCmdOpen || command.id == kCmdQuit ||
+                                  command.id == kCmdAbout || command.id == kCmdPreferences;
             QCOMPARE(window.Action(command.id)->isEnabled(), expected);
         }
         auto* toolBar = window.findChild<QToolBar*>("toolBar");

@@ -2,11 +2,14 @@
 // save again.
 #include "game/game_rom.h"
 #include "game/graphics_lost_on_reopen.h"
+#include "game/level_selection.h"
 #include "sample_game.h"
 #include "support/model_compare.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 namespace tikaroo {
 namespace {
@@ -55,6 +58,39 @@ TEST(SampleSave, RoomsAndSetsThatNoLevelUsesAreNamedAfterTheSave) {
     reopened.LoadRom(dir.Path("saved.nes"));
     EXPECT_EQ(reopened.graphicSets.at(1).rooms.size(), roomCount);
     EXPECT_TRUE(reopened.graphicSets.at(4).rooms.empty());
+}
+
+// The copy for a run from the shown level: a save of the model but for the start, which is that level's
+// first checkpoint; the model, its file name and the file stay as they were.
+TEST(SampleSave, CopyBeginningHereDiffersFromASaveOnlyInTheStart) {
+    const test::TempDir dir;
+    CGameRom rom;
+    const std::string path = dir.Write("sample.nes", sample::MakeSampleGame().file);
+    rom.LoadRom(path);
+    rom.gameSettings.lives = 5; // an unsaved edit goes into the copy
+    SelectLevel(rom, {false, 13});
+    const GameSettings settings = rom.gameSettings;
+    ASSERT_TRUE(rom.SaveCopyBeginningHere(dir.Path("copy.nes")));
+    EXPECT_EQ(rom.FileName(), path);
+    EXPECT_EQ(rom.gameSettings, settings);
+    EXPECT_EQ(test::TempDir::Read(path), sample::MakeSampleGame().file);
+
+    rom.SaveRom(dir.Path("saved.nes"));
+    CGameRom copy;
+    copy.LoadRom(dir.Path("copy.nes"));
+    EXPECT_EQ(copy.gameSettings.beginArea, 3);
+    EXPECT_EQ(copy.gameSettings.beginRound, 1);
+    EXPECT_EQ(copy.gameSettings.beginFrom, 0);
+    EXPECT_EQ(copy.gameSettings.lives, 5);
+    copy.gameSettings.beginArea = settings.beginArea;
+    copy.gameSettings.beginRound = settings.beginRound;
+    copy.gameSettings.beginFrom = settings.beginFrom;
+    copy.SaveRom(dir.Path("copy-as-saved.nes"));
+    EXPECT_EQ(test::TempDir::Read(dir.Path("copy-as-saved.nes")), test::TempDir::Read(dir.Path("saved.nes")));
+
+    SelectLevel(rom, {true, 0});
+    EXPECT_FALSE(rom.SaveCopyBeginningHere(dir.Path("bonus.nes")));
+    EXPECT_FALSE(std::filesystem::exists(dir.Path("bonus.nes")));
 }
 
 } // namespace

@@ -130,5 +130,41 @@ TEST(NesRomWrite, WritesThroughALinkKeepsPermissionBitsAndWritesInPlaceWhereNoTe
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path("")), fs::directory_iterator()), 4);
 }
 
+// One generation: each write over a file keeps that file as FILE.bak; a backup that cannot be written
+// stops the write.
+TEST(NesRomWrite, KeepsTheReplacedFileAsBackup) {
+    TempDir dir;
+    const std::string path = dir.Path("game.nes"), backup = path + ".bak";
+    CNesRom rom;
+    ASSERT_EQ(rom.ReadRomFile(dir.Write("in.nes", MakeInesFile({.prgBanks = 3}))), 1);
+    rom.backupOnWrite = true;
+    ASSERT_EQ(rom.WriteRomFile(path), 1);
+    EXPECT_FALSE(std::filesystem::exists(backup)); // nothing was replaced
+    const Bytes first = TempDir::Read(path);
+    rom.prgBanks.pop_back();
+    ASSERT_EQ(rom.WriteRomFile(), 1);
+    EXPECT_EQ(TempDir::Read(backup), first);
+    const Bytes second = TempDir::Read(path);
+    EXPECT_EQ(second.size(), first.size() - kPrgBankSize);
+    rom.prgBanks.pop_back();
+    ASSERT_EQ(rom.WriteRomFile(), 1);
+    EXPECT_EQ(TempDir::Read(backup), second);
+
+    rom.backupOnWrite = false;
+    rom.prgBanks.push_back(Bytes(kPrgBankSize, 7));
+    ASSERT_EQ(rom.WriteRomFile(), 1);
+    EXPECT_EQ(TempDir::Read(backup), second);
+
+    const Bytes kept = TempDir::Read(path);
+    rom.backupOnWrite = true;
+    std::filesystem::remove(backup);
+    std::filesystem::create_directory(backup);
+    EXPECT_EQ(rom.WriteRomFile(), 0);
+    EXPECT_EQ(TempDir::Read(path), kept);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path("")),
+                            std::filesystem::directory_iterator()),
+              3);
+}
+
 } // namespace
 } // namespace tikaroo
