@@ -22,6 +22,12 @@ void ExportPatchCommand(CMainWindow& window);
 // view_commands.cpp
 void SelectLevelCommand(CMainWindow& window);
 
+// zoom_commands.cpp
+void ZoomInCommand(CMainWindow& window);
+void ZoomOutCommand(CMainWindow& window);
+void ActualSizeCommand(CMainWindow& window);
+void ShowGridCommand(CMainWindow& window);
+
 // run_commands.cpp
 void RunGameCommand(CMainWindow& window);
 void RunFromLevelCommand(CMainWindow& window);

@@ -81,8 +81,10 @@ void CMainWindow::RedrawCanvas(Redraw redraw) {
     }
     canvas->PictureChanged();
     SetStatusText(kLayoutStatusPart, renderer.DrawnCut() ? QString::fromLatin1(kDrawnCutText) : QString());
-    // The rooms may stand elsewhere now: the frame follows the current room.
-    if (redraw != Redraw::Overlay) SelectRoom(currentRoom, false);
+    // The rooms may stand elsewhere now: the frame and the grid follow them.
+    if (redraw == Redraw::Overlay) return;
+    canvas->SetGrid(RoomFrames());
+    SelectRoom(currentRoom, false);
 }
 
 void CMainWindow::OnCanvasPoint(QPoint point, bool drag) {
@@ -95,6 +97,13 @@ QRect CMainWindow::RoomFrame(int room) const {
     const auto& offsets = levelSet->layout.pictureOffset;
     const int offset = room < static_cast<int>(offsets.size()) ? offsets[std::size_t(room)][1] : 0;
     return {kRoomWidth * room, offset + kRoomTopOnCanvas, kRoomWidth, kRoomHeight};
+}
+
+std::vector<QRect> CMainWindow::RoomFrames() const {
+    std::vector<QRect> frames;
+    for (int room = 0; room < static_cast<int>(renderer.RoomCountShown(rom)); ++room)
+        frames.push_back(RoomFrame(room));
+    return frames;
 }
 
 void CMainWindow::SelectRoom(int room, bool scroll) {

@@ -68,6 +68,7 @@ CMainWindow::CMainWindow(QWidget* parent)
         objectEditing.SetMode(CObjectEditing::Mode::Insert);
     });
     LoadPreferences();
+    SetUpZoomAndGrid();
     UpdateCommands();
     resize(1024, 760);
 }

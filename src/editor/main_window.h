@@ -8,8 +8,8 @@
 #include "object_editing.h"
 #include "render/level_renderer.h"
 #include "render/marker_sheets.h"
-#include "room_editing.h"
 #include "render/nes_colors.h"
+#include "room_editing.h"
 
 #include <QMainWindow>
 
@@ -110,6 +110,9 @@ private:
     void CreateStatusBar();
     void ConnectCanvas();
     void LoadPreferences();
+    void SetUpZoomAndGrid();
+    // Where the rooms shown stand on the canvas, for the grid.
+    std::vector<QRect> RoomFrames() const;
 
     CommandState CurrentCommandState() const;
     void OnCanvasPoint(QPoint point, bool drag);

@@ -4,6 +4,9 @@
 #include <QColor>
 #include <QRect>
 
+#include <optional>
+#include <vector>
+
 class QTimer;
 
 namespace tikaroo {
@@ -30,8 +33,26 @@ public:
     QRect Frame() const { return frame; }
     QColor FrameColour() const { return frameColour; }
     bool FrameVisible() const { return frameVisible; }
-    // Scrolls so that the frame is in view, in steps of 16 pixels.
+    // Scrolls so that the frame, as large as the zoom shows it, is in view, in steps of 16 pixels.
     void ScrollToFrame();
+
+    // The zoom, as a step of the ladder 1/2, 3/4, 1, 2, 3, 4: step 0 shows the picture at its size. The
+    // picture point under `anchor` (a viewport point; the middle of the view when none) stays where it
+    // is. Whole zooms show sharp pixels, those below 1 are smoothed. Dialogs keep step 0.
+    static constexpr int kMinZoomStep = -2;
+    static constexpr int kMaxZoomStep = 3;
+    void SetZoomStep(int step, std::optional<QPoint> anchor = std::nullopt);
+    int ZoomStep() const { return zoomStep; }
+    // Ctrl with the mouse wheel zooms around the mouse.
+    void SetWheelZoom(bool on) { wheelZoom = on; }
+    // The picture point shown at a viewport point, and back.
+    QPoint ToPicture(QPoint viewportPoint) const;
+    QPoint FromPicture(QPoint picturePoint) const;
+
+    // A grid over the picture: the outline of each rectangle (the rooms) and, inside, lines every 32
+    // picture pixels (the blocks).
+    void SetGrid(std::vector<QRect> rooms);
+    void SetGridVisible(bool visible);
 
 signals:
     // The left button went down (drag false) or the mouse moved with it held (drag true).
@@ -43,6 +64,8 @@ signals:
     void KeyPressed(int key, int delta, Qt::KeyboardModifiers modifiers);
     // The canvas gained the keyboard focus; `lastFramePoint` is where the frame stands.
     void FocusGained(QPoint lastFramePoint);
+    // The user zoomed with the mouse wheel.
+    void ZoomChanged(int step);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -53,10 +76,14 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     void UpdateScrollBars();
-    QPoint ToPicture(QPoint viewportPoint) const;
+    QPoint ScrollPosition() const;
+    // A rectangle of picture pixels as the viewport shows it.
+    QRect OnScreen(const QRect& pictureRect) const;
+    void PaintGrid(QPainter& painter) const;
 
     const PictureBuffer* picture = nullptr;
     QRect frame;
@@ -64,6 +91,11 @@ private:
     bool frameVisible = false;
     bool blinkOn = true;
     bool dragging = false;
+    int zoomStep = 0;
+    bool wheelZoom = false;
+    int wheelRest = 0; // of a wheel notch
+    std::vector<QRect> gridRooms;
+    bool gridVisible = false;
     QTimer* blinkTimer = nullptr;
 };
 

@@ -6,6 +6,7 @@
 #include "editor/emulator_launch.h"
 #include "editor/main_window.h"
 #include "editor/nes_canvas.h"
+#include "game/level_lookup.h"
 #include "game/level_selection.h"
 #include "render/nes_colors.h"
 #include "sample_game.h"
@@ -14,10 +15,14 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSettings>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <filesystem>
+#include <optional>
+#include <tuple>
 
 using namespace tikaroo;
 using test::AnswerNextMessageBox;
@@ -30,13 +35,14 @@ class DesktopTest : public QObject {
 
     QString Path(const char* name) const { return QString::fromStdString(dir.Path(name)); }
 
-    // A window on a fresh copy of the sample whose emulator copies the ROM it is given to `runTarget`.
-    void OpenWithCopyingEmulator(CMainWindow& window, const QString& runTarget) {
+    // A window on a fresh copy of the sample whose emulator links `runTarget` to the ROM it is given (a
+    // link appears whole at once, while a copy could be read half written).
+    void OpenWithLinkingEmulator(CMainWindow& window, const QString& runTarget) {
         std::filesystem::copy_file(samplePath.toStdString(), dir.Path("game.nes"),
                                    std::filesystem::copy_options::overwrite_existing);
         QVERIFY(window.OpenRom(Path("game.nes")));
         Preferences preferences = window.CurrentPreferences();
-        preferences.emulatorCommand = QStringLiteral("cp %f \"%1\"").arg(runTarget);
+        preferences.emulatorCommand = QStringLiteral("ln -s %f \"%1\"").arg(runTarget);
         window.ApplyPreferences(preferences, ActiveNesColours());
     }
 
@@ -73,7 +79,7 @@ private slots:
         CMainWindow window;
         window.show();
         const QString target = Path("run.nes");
-        OpenWithCopyingEmulator(window, target);
+        OpenWithLinkingEmulator(window, target);
         window.Action(kCmdRunGame)->trigger();
         QTRY_VERIFY(QFile::exists(target));
         QCOMPARE(test::TempDir::Read(target.toStdString()), test::TempDir::Read(dir.Path("game.nes")));
@@ -105,7 +111,7 @@ private slots:
     void AnEmulatorThatCannotStartIsReportedWithTheSetting() {
         CMainWindow window;
         window.show();
-        OpenWithCopyingEmulator(window, Path("unused.nes"));
+        OpenWithLinkingEmulator(window, Path("unused.nes"));
         window.ApplyPreferences({QStringLiteral("/no/such/emulator %f"), {}, true}, NesColorSet);
         QString message;
         AnswerNextMessageBox(QMessageBox::Ok, &message);
@@ -118,7 +124,7 @@ private slots:
         CMainWindow window;
         window.show();
         const QString target = Path("from-level.nes");
-        OpenWithCopyingEmulator(window, target);
+        OpenWithLinkingEmulator(window, target);
         window.ShowLevel({false, 6});
         window.Action(kCmdRunFromLevel)->trigger();
         QTRY_VERIFY(QFile::exists(target));
@@ -136,7 +142,7 @@ private slots:
     void UnsavedChangesAreMarkedAskedAboutAndSavedWithABackup() {
         CMainWindow window;
         window.show();
-        OpenWithCopyingEmulator(window, Path("unused.nes"));
+        OpenWithLinkingEmulator(window, Path("unused.nes"));
         QVERIFY(window.windowTitle().contains(QStringLiteral("[game.nes] ")));
         window.ApplyChange(Redraw::Nothing, [](CGameRom& rom) { rom.gameSettings.lives = 7; });
         QVERIFY(window.windowTitle().contains(QStringLiteral("[game.nes*] ")));
@@ -158,7 +164,7 @@ private slots:
         // Without changes the question is the plain one; with backups off no .bak is written.
         CMainWindow second;
         second.show();
-        OpenWithCopyingEmulator(second, Path("unused.nes"));
+        OpenWithLinkingEmulator(second, Path("unused.nes"));
         second.ApplyPreferences({{}, {}, false}, NesColorSet);
         std::filesystem::remove(dir.Path("game.nes.bak"));
         QVERIFY(second.SaveRomAs({}));
@@ -206,6 +212,67 @@ private slots:
         QCOMPARE(kept.colourFile, good);
         QCOMPARE(kept.emulatorCommand, QStringLiteral("emu %f"));
         window.ApplyPreferences({}, NesColorSet);
+    }
+
+    // Ctrl with the wheel zooms around the mouse, the commands step and reset the zoom, the plus key alone
+    // is a room key, and the zoom and the grid are kept for the next window.
+    void ZoomKeepsThePointUnderTheMouse() {
+        CMainWindow window;
+        window.resize(600, 450); // smaller than the level picture at 1/2, so that every zoom can scroll
+        window.show();
+        QVERIFY(window.OpenRom(samplePath));
+        CNesCanvas* canvas = window.Canvas();
+        canvas->horizontalScrollBar()->setValue(1000);
+        canvas->verticalScrollBar()->setValue(300);
+        const QPoint mouse(300, 150);
+        for (int delta : {120, 120, 120, 120, -120, -120, -120, -120, -120, -120}) {
+            const QPoint before = canvas->ToPicture(mouse);
+            QWheelEvent wheel(mouse, canvas->viewport()->mapToGlobal(mouse), {}, {0, delta}, Qt::NoButton,
+                              Qt::ControlModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(canvas->viewport(), &wheel);
+            QVERIFY((canvas->ToPicture(mouse) - before).manhattanLength() <= 2);
+        }
+        QCOMPARE(canvas->ZoomStep(), CNesCanvas::kMinZoomStep);
+        QTest::keyClick(canvas, Qt::Key_Plus);
+        QCOMPARE(canvas->ZoomStep(), CNesCanvas::kMinZoomStep);
+        QVERIFY(window.Modified());
+        window.Action(kCmdZoomIn)->trigger();
+        QCOMPARE(canvas->ZoomStep(), CNesCanvas::kMinZoomStep + 1);
+        QCOMPARE(CMainWindow().Canvas()->ZoomStep(), CNesCanvas::kMinZoomStep + 1);
+        window.Action(kCmdActualSize)->trigger();
+        QCOMPARE(canvas->ZoomStep(), 0);
+
+        const QImage withoutGrid = canvas->grab().toImage();
+        window.Action(kCmdShowGrid)->trigger();
+        QVERIFY(canvas->grab().toImage() != withoutGrid);
+        QVERIFY(CMainWindow().Action(kCmdShowGrid)->isChecked());
+    }
+
+    // A click at any zoom picks the same room, object and click point as at actual size.
+    void ClicksHitTheSamePlaceAtEveryZoom() {
+        CMainWindow window;
+        window.show();
+        QVERIFY(window.OpenRom(samplePath));
+        CNesCanvas* canvas = window.Canvas();
+        const ObjectEntry& object = ObjectsLevel(window.Rom())->objectLists[0][1];
+        const QPoint target(static_cast<int>(object.x - window.Rom().ObjectsOrigin()) + 2,
+                            object.canvasY + 2);
+        std::optional<std::tuple<int, int, int, QPoint, QRect>> atActualSize;
+        for (int step : {0, 1, CNesCanvas::kMinZoomStep, CNesCanvas::kMaxZoomStep}) {
+            window.ShowLevel({false, 0});
+            canvas->SetZoomStep(step);
+            // The target near the top left corner of the view.
+            const QPoint shift = canvas->FromPicture(target) - QPoint(200, 200);
+            canvas->horizontalScrollBar()->setValue(canvas->horizontalScrollBar()->value() + shift.x());
+            canvas->verticalScrollBar()->setValue(canvas->verticalScrollBar()->value() + shift.y());
+            QTest::mouseClick(canvas->viewport(), Qt::LeftButton, {}, canvas->FromPicture(target));
+            const ViewState& view = window.Rom().view;
+            const auto picked = std::tuple(window.CurrentRoom(), view.selectedList, view.selectedIndex,
+                                           QPoint(view.clickX, view.clickY), canvas->Frame());
+            if (!atActualSize) atActualSize = picked;
+            QVERIFY2(picked == *atActualSize, qPrintable(QStringLiteral("zoom step %1").arg(step)));
+        }
+        QCOMPARE(std::get<2>(*atActualSize), 1);
     }
 };
 
