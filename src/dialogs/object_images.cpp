@@ -2,8 +2,6 @@
 
 #include "editor/qt_picture.h"
 
-#include <QBitmap>
-
 namespace tikaroo {
 
 CObjectImages::CObjectImages(const MarkerSheetSet& sheets)
@@ -11,11 +9,16 @@ CObjectImages::CObjectImages(const MarkerSheetSet& sheets)
 
 QPixmap CObjectImages::Icon(int imageNumber) const {
     if (imageNumber < 0 || static_cast<std::size_t>(imageNumber) >= list.imageCount) return {};
-    const QImage image =
-        WrapPicture(list.strip).copy(imageNumber * list.imageWidth, 0, list.imageWidth, list.imageHeight);
-    QPixmap pixmap = QPixmap::fromImage(image);
-    pixmap.setMask(QBitmap::fromImage(image.createMaskFromColor(kKeyColour | 0xFF000000u, Qt::MaskOutColor)));
-    return pixmap;
+    // The strip's pixels carry no alpha: the key colour becomes transparent, every other pixel opaque.
+    QImage image = WrapPicture(list.strip)
+                       .copy(imageNumber * list.imageWidth, 0, list.imageWidth, list.imageHeight)
+                       .convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            row[x] = (row[x] & 0xFFFFFFu) == kKeyColour ? 0u : row[x] | 0xFF000000u;
+    }
+    return QPixmap::fromImage(image);
 }
 
 } // namespace tikaroo

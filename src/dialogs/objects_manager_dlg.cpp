@@ -57,7 +57,7 @@ CObjectsManagerDlg::CObjectsManagerDlg(Input input, const CObjectImages& objectI
     tree->setHeaderLabels({QStringLiteral("Object"), QStringLiteral("X")});
     tree->header()->setSectionsClickable(true);
     tree->header()->setSortIndicatorShown(true);
-    tree->header()->setSectionResizeMode(kObjectColumn, QHeaderView::Stretch);
+    tree->header()->setSectionResizeMode(kObjectColumn, QHeaderView::ResizeToContents);
     connect(tree->header(), &QHeaderView::sectionClicked, this, &CObjectsManagerDlg::SortBy);
     layout->addWidget(tree);
 
@@ -74,7 +74,7 @@ CObjectsManagerDlg::CObjectsManagerDlg(Input input, const CObjectImages& objectI
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     Fill();
-    resize(420, 560);
+    resize(460, 600);
 }
 
 ObjectLists& CObjectsManagerDlg::ShownLists() {

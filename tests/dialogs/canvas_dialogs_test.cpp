@@ -132,6 +132,10 @@ private slots:
         QCOMPARE(tree->topLevelItemCount(), 3);
         QCOMPARE(tree->topLevelItem(2)->text(0), QStringLiteral("List #3"));
         QCOMPARE(tree->currentItem()->parent(), tree->topLevelItem(0)); // the canvas's selection
+        // Each row shows its object's picture, clear around it.
+        const QImage icon = tree->currentItem()->icon(0).pixmap(64).toImage();
+        QCOMPARE(icon.pixelColor(0, 0).alpha(), 0);
+        QCOMPARE(icon.pixelColor(icon.width() / 2, icon.height() / 2).alpha(), 255);
         QStringList xs = Column(tree->topLevelItem(0), 1);
         QStringList sorted = xs;
         std::sort(sorted.begin(), sorted.end(),
