@@ -31,7 +31,7 @@ CBlockEditorDlg::CBlockEditorDlg(BlockDialogsCopy copied, std::size_t blockNumbe
     layout->addWidget(tilesList);
     AddOkCancel(this, layout);
 
-    cursor = new CCellCursor(canvas, {kBlockCells, kBlockCells, kBlockSize});
+    cursor = new CCellCursor(canvas, SquareCells(kBlockCells, kBlockCells, kBlockSize));
     connect(cursor, &CCellCursor::Moved, this, &CBlockEditorDlg::ShowCellText);
     connect(canvas, &CNesCanvas::KeyPressed, this, &CBlockEditorDlg::KeyPressed);
     connect(tilesList, &QPushButton::clicked, this, &CBlockEditorDlg::ChooseTile);

@@ -32,7 +32,8 @@ CBlocksEditorDlg::CBlocksEditorDlg(BlockDialogsCopy copied, std::size_t block, Q
     AddOkCancel(this, layout);
 
     const std::size_t selected = std::min(block, Blocks().size() - 1);
-    cursor = new CCellCursor(canvas, {kGridCells, kGridCells, kGridCellPitch}, static_cast<int>(selected));
+    cursor = new CCellCursor(canvas, SquareCells(kGridCells, kGridCells, kGridCellPitch),
+                             static_cast<int>(selected));
     connect(canvas, &CNesCanvas::KeyPressed, this, &CBlocksEditorDlg::KeyPressed);
     connect(newBlock, &QPushButton::clicked, this, &CBlocksEditorDlg::NewBlock);
     connect(modify, &QPushButton::clicked, this, &CBlocksEditorDlg::ModifyBlock);

@@ -1,5 +1,7 @@
 #include "box_grid_canvas.h"
 
+#include "editor/qt_picture.h"
+
 #include <QScrollBar>
 
 namespace tikaroo {
@@ -21,8 +23,7 @@ void CBoxGridCanvas::Show(PictureBuffer newPicture) {
 
 void CBoxGridCanvas::Select(int index) {
     selected = index;
-    const PictureRect box = grid.Box(index);
-    SetFrame(QRect(box.left, box.top, box.Width(), box.Height()), Qt::white, true);
+    SetFrame(ToQRect(grid.Box(index)), Qt::white, true);
     ScrollToFrame();
     emit SelectionChanged(index);
 }

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "render/box_grid.h"
+
 #include <QObject>
 #include <QPoint>
-#include <QRect>
 
 #include <functional>
 
@@ -10,17 +11,11 @@ namespace tikaroo {
 
 class CNesCanvas;
 
-// Cells of a picture laid out in a grid: `columns` x `rows` cells of 32x32 pixels, `pitch` apart,
-// numbered row by row.
-struct CellGrid {
-    int columns = 1;
-    int rows = 1;
-    int pitch = 32;
-
-    QRect CellRect(int cell) const;
-    // The cell under a picture point, or -1 outside the grid.
-    int CellAt(QPoint point) const;
-};
+// `columns` x `rows` cells of 32x32 pixels, `pitch` apart, numbered row by row.
+inline BoxGrid SquareCells(int columns, int rows, int pitch) {
+    return {
+        .stepX = pitch, .stepY = pitch, .boxWidth = 32, .boxHeight = 32, .columns = columns, .rows = rows};
+}
 
 // The selection cursor of a dialog canvas: the canvas frame (32x32, white) stands on the selected
 // cell; a mouse press or an arrow key selects another cell of the grid, below the cell limit. A move
@@ -28,7 +23,7 @@ struct CellGrid {
 class CCellCursor : public QObject {
     Q_OBJECT
 public:
-    CCellCursor(CNesCanvas* canvas, CellGrid grid, int cell = 0);
+    CCellCursor(CNesCanvas* canvas, const BoxGrid& grid, int cell = 0);
 
     int Cell() const { return cell; }
     // Cells from `limit` on cannot be selected.
@@ -49,7 +44,7 @@ private:
     void TryMove(int target);
 
     CNesCanvas* canvas;
-    CellGrid grid;
+    BoxGrid grid;
     int cell;
     int cellLimit;
     std::function<bool(int dx)> edgeStep;

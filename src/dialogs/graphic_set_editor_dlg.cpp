@@ -57,7 +57,7 @@ CGraphicSetEditorDlg::CGraphicSetEditorDlg(EditGraphicSets editSets, std::vector
     layout->addWidget(modify);
     AddOkCancel(this, layout);
 
-    cursor = new CCellCursor(canvas, {kColumns, static_cast<int>(kRoomRows), kBlockSize});
+    cursor = new CCellCursor(canvas, SquareCells(kColumns, static_cast<int>(kRoomRows), kBlockSize));
     cursor->SetEdgeStep([this](int dx) { return StepAcrossRooms(dx); });
     connect(cursor, &CCellCursor::Moved, this, &CGraphicSetEditorDlg::ShowTitle);
     connect(canvas, &CNesCanvas::KeyPressed, this, &CGraphicSetEditorDlg::KeyPressed);

@@ -21,7 +21,7 @@ CTileViewerDlg::CTileViewerDlg(const std::vector<Tile>& tiles, const std::vector
     layout->addWidget(canvas);
     layout->addWidget(new QLabel(QStringLiteral("Press SPACE button to rotate attribute"), this));
     AddOkCancel(this, layout);
-    cursor = new CCellCursor(canvas, {kGridCells, kGridCells, kGridCellPitch}, tile);
+    cursor = new CCellCursor(canvas, SquareCells(kGridCells, kGridCells, kGridCellPitch), tile);
     connect(cursor, &CCellCursor::Moved, this,
             [this](int cell) { setWindowTitle(QStringLiteral("Tile viewer. [%1]").arg(Hex2(cell))); });
     connect(canvas, &CNesCanvas::KeyPressed, this, [this](int key) { KeyPressed(key); });

@@ -3,6 +3,7 @@
 #include "render/picture_buffer.h"
 
 #include <QImage>
+#include <QRect>
 
 namespace tikaroo {
 
@@ -12,6 +13,10 @@ inline QImage WrapPicture(const PictureBuffer& picture) {
     if (picture.Empty()) return {};
     return QImage(reinterpret_cast<const uchar*>(picture.Data()), picture.Width(), picture.Height(),
                   static_cast<qsizetype>(picture.Stride()), QImage::Format_RGB32);
+}
+
+inline QRect ToQRect(const PictureRect& rect) {
+    return {rect.left, rect.top, rect.Width(), rect.Height()};
 }
 
 } // namespace tikaroo
