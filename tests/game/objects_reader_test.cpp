@@ -64,40 +64,6 @@ TEST_F(ObjectsReader, StepsPositionsAndParameters) {
                                                  {.id = 55, .x = 8}}));
 }
 
-TEST_F(ObjectsReader, StreamsAreReadFromTheObjectsBankAndEmptyOnesGiveEmptyLists) {
-    Poke(image, kObjectsBank, 0x9600, {0xFF, 0xC0}); // start 1023, then the end
-    SetList(0, 0, 0x9600);
-    Poke(image, kObjectsBank, 0x9700, EvenlySpaced(1).bytes);
-    Poke(image, 0, 0x9700, EvenlySpaced(2).bytes);
-    SetList(3, 2, 0x9700);
-    GameTables tables = ReadAll();
-    EXPECT_EQ(tables.levels[3].objectLists[2], (ObjectsList{{.id = 1, .x = 8}}));
-    tables.levels[3].objectLists[2].clear();
-    for (const Level& level : tables.levels)
-        for (const ObjectsList& list : level.objectLists) EXPECT_TRUE(list.empty());
-}
-
-TEST_F(ObjectsReader, BonusLevelsUseTheirOwnTableAndTheBossSlotHasNone) {
-    Poke(image, kObjectsBank, 0x9600, EvenlySpaced(3).bytes);
-    Poke(image, kObjectsBank, 0x9700, EvenlySpaced(1).bytes);
-    SetList(8, 2, 0x9600, true);
-    SetList(0, 0, 0x9700, true); // the bonus table follows the level table, where a slot 32 entry would be
-    SetList(31, 0, 0x9700);
-    const GameTables tables = ReadAll();
-    EXPECT_EQ(tables.bonusLevels[8].objectLists[2].size(), 3U);
-    EXPECT_EQ(tables.bonusLevels[0].objectLists[0].size(), 1U);
-    EXPECT_EQ(tables.levels[31].objectLists[0].size(), 1U);
-    EXPECT_TRUE(tables.levels[32].objectLists[0].empty());
-}
-
-TEST_F(ObjectsReader, LongStreamsAreFetchedChunkByChunk) {
-    Poke(image, kObjectsBank, 0x9600, EvenlySpaced(30).bytes); // 51 bytes
-    SetList(0, 0, 0x9600);
-    const ObjectsList list = ReadAll().levels[0].objectLists[0];
-    ASSERT_EQ(list.size(), 30U);
-    for (std::size_t i = 0; i < list.size(); ++i) EXPECT_EQ(list[i].x, 8 * (i + 1));
-}
-
 // A stream at $FFE1 gets one chunk, $FFE1-$FFEF, and reaches $FFF0: nothing more is fetched, but
 // what was fetched is decoded to the end; a field past it is out of range.
 TEST_F(ObjectsReader, AStreamReachingFFF0IsDecodedOverWhatWasFetched) {

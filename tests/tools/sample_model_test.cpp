@@ -2,8 +2,11 @@
 // dump of it that they keep the model's limits. Here: that it exercises every kind of value.
 #include "sample_game.h"
 
+#include "rom/nes_rom.h"
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 namespace tikaroo::sample {
@@ -50,6 +53,27 @@ TEST(SampleModel, ExercisesEveryRoomFieldObjectIdAndSharing) {
     EXPECT_TRUE(std::any_of(t.levels.begin(), t.levels.begin() + kPlayableLevelCount,
                             [](const Level& level) { return level.objectLists[2].empty(); }));
     EXPECT_GE(t.paletteUpdaters.size(), 2u);
+}
+
+TEST(SampleFile, IsAnOriginalLayoutImageWithFourColourBackgroundTilesInEveryBank) {
+    CNesRom rom;
+    rom.fileBytes = MakeSampleGame().file;
+    ASSERT_EQ(rom.ParseImage(), 1);
+    EXPECT_EQ(rom.mapper, 3);
+    EXPECT_EQ(rom.prgBanks.size(), 2u);
+    ASSERT_EQ(rom.chrData.size(), 4 * kChrBankSize);
+    EXPECT_TRUE(rom.VerticalMirroring());
+    for (std::size_t bank = 0; bank < 4; ++bank) {
+        std::set<std::uint8_t> colours;
+        std::size_t drawnTiles = 0;
+        for (std::size_t t = 256; t < 512; ++t) {
+            const Tile tile = DecodeTile(&rom.chrData[bank * kChrBankSize + t * kPackedTileSize]);
+            colours.insert(tile.begin(), tile.end());
+            drawnTiles += std::any_of(tile.begin(), tile.end(), [](std::uint8_t p) { return p != 0; });
+        }
+        EXPECT_EQ(colours.size(), 4u) << "bank " << bank;
+        EXPECT_GT(drawnTiles, 30u) << "bank " << bank;
+    }
 }
 
 } // namespace

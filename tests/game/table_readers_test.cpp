@@ -1,0 +1,136 @@
+// The readers' cases that the sample does not hold; a load of the sample checks the rest of the format
+// against the sample generator's own encoder.
+#include "game/fixed_locations.h"
+#include "reader_fixture.h"
+
+#include <functional>
+
+namespace tikaroo {
+namespace {
+
+using TableReaders = test::ReaderTest;
+using test::Poke;
+using test::PokeWord;
+namespace minimal = test::minimal;
+
+TEST_F(TableReaders, ASetOnlyTheBossSlotPlaysHasFourRoomsAndTheBonusLevelsPlayIt) {
+    Poke(image, 0, minimal::kLevelSetIds + 32, {5});
+    Poke(image, 0, minimal::kEggValues + 32, {0x77});
+    Poke(image, 0, minimal::kLevelPalettes + 32, {0x0D}); // slot 32 has no palette byte of its own
+    GameTables tables = ReadAll();
+    EXPECT_EQ(tables.levelSets.at(0).rooms.size(), 64U);
+    EXPECT_EQ(tables.levelSets.at(5).rooms.size(), 4U);
+    EXPECT_EQ(tables.levels[32].paletteUpdater, kNoPaletteUpdater);
+    ASSERT_EQ(tables.paletteUpdaters.size(), 1U); // updater 0 is read even when no level names it
+    for (const Level& bonus : tables.bonusLevels) {
+        EXPECT_EQ(bonus.levelSet, 5);
+        EXPECT_EQ(bonus.eggValues, 0x77);
+    }
+    Poke(image, 0, minimal::kLevelSetIds + 5, {5});
+    EXPECT_EQ(ReadAll().levelSets.at(5).rooms.size(), 64U);
+}
+
+TEST_F(TableReaders, ReadingAgainReplacesTheTablesAndResetsTheView) {
+    GameTables tables;
+    ReadAllTables(image, tables);
+    tables.view = {.currentLevel = 5, .bonusMode = true, .selectedIndex = 2};
+    tables.levelSets[9] = LevelSet{};
+    ReadAllTables(image, tables);
+    EXPECT_EQ(tables.levelSets.size(), 1U);
+    EXPECT_EQ(tables.view.currentLevel, 0);
+    EXPECT_FALSE(tables.view.bonusMode);
+    EXPECT_EQ(tables.view.selectedIndex, -1);
+}
+
+TEST_F(TableReaders, TablesMayEndAtTheTopOfTheWindowAndNoFurther) {
+    const struct {
+        const char* name;
+        std::function<void(CGameImage&)> poke;
+        std::string error;
+    } cases[] = {
+        {"level table A ending at $FFFF",
+         [](CGameImage& game) { PokeWord(game, 0, layout::kLevelSetIdsPtr, 0xFFDF); }, ""},
+        {"rooms running past $FFFF",
+         [](CGameImage& game) { PokeWord(game, 0, minimal::kRoomPointers, 0xFFF0); },
+         errors::kInvalidPointer},
+        {"a level table below $8000",
+         [](CGameImage& game) { PokeWord(game, 0, layout::kEggValuesPtr, 0x7FF0); }, errors::kInvalidPointer},
+        {"an updater entry beyond $FFFF",
+         [](CGameImage& game) {
+             Poke(game, 0, minimal::kLevelPalettes, {0x00});
+             Poke(game, 0, minimal::kUpdaterLowBytes, {0xFE});
+             Poke(game, 0, minimal::kUpdaterHighBytes, {0xFF});
+             Poke(game, 0, 0xFFFE, {0x00, 0x01});
+         },
+         errors::kInvalidPointer},
+        {"an image of zero pointers", [](CGameImage& game) { test::MakeExpandedImage(game); },
+         errors::kInvalidPointer},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetUp();
+        c.poke(image);
+        EXPECT_EQ(ReadAllError(), c.error);
+    }
+}
+
+TEST_F(TableReaders, GraphicSetsOfZeroTablesHoldOneEntryEachAndSetSevenIsAdded) {
+    Poke(image, 0, minimal::kGraphicSetTables + 5, {3}); // the last block number of the top line
+    const GraphicSet set = ReadAll().graphicSets.at(0);
+    EXPECT_EQ(set.rooms.size() + set.lineGeom.size() + set.topLines.size() + set.bottomLines.size(), 4U);
+    EXPECT_EQ(set.blocks.size(), 4U);
+    EXPECT_EQ(set.attributes.size(), 4U);
+
+    Poke(image, 0, minimal::kAttributes, {0x70});
+    const GameTables tables = ReadAll();
+    ASSERT_EQ(tables.graphicSets.size(), 8U);
+    EXPECT_EQ(tables.graphicSets.at(7).used, 1U);
+    EXPECT_EQ(tables.graphicSets.at(0).used, 0U);
+    EXPECT_TRUE(tables.graphicSets.at(0).rooms.empty());
+}
+
+TEST_F(TableReaders, PaletteColoursAreReducedToTheSixtyFourNesColours) {
+    Poke(image, 0, minimal::kPaletteSets + 12 * 15, {0x4F, 0xFF, 0x40});
+    const PaletteSet set = ReadAll().paletteSets[15];
+    EXPECT_EQ((std::array{set[0], set[1], set[2], set[3]}),
+              (std::array<std::uint8_t, 4>{0x0F, 0x0F, 0x3F, 0x00}));
+}
+
+TEST_F(TableReaders, OnlyTheSecOpcodeTurnsHolesOn) {
+    for (const auto& [opcode, holes] : {std::pair{layout::kHolesOff, 0U}, {0x39, 0U}, {0x38, 1U}}) {
+        Poke(image, 0, layout::kHoles, {opcode});
+        EXPECT_EQ(ReadAll().gameSettings.holes, holes) << int{opcode};
+    }
+}
+
+TEST_F(TableReaders, ObjectTypesKeepTheirBytesAndDeriveAValuePerKind) {
+    Poke(image, 2, layout::kObjectTypes, {0x0C, 0x01, 0xF6, 3, 4, 5});       // kind 4
+    Poke(image, 2, layout::kObjectTypes + 6, {0x4A, 0x12, 0, 0, 0, 0});      // kind 2
+    Poke(image, 2, layout::kObjectTypes + 71 * 6, {0xF8, 0xFF, 0, 0, 0, 9}); // kind 0
+    const std::vector<ObjectType> types = ReadAll().objectTypes;
+    ASSERT_EQ(types.size(), kObjectTypeCount);
+    EXPECT_EQ(types[0].descriptor, (std::array<std::uint8_t, 6>{0x0C, 0x01, 0xF6, 3, 4, 5}));
+    EXPECT_EQ(types[0].value, 0x9E20 + ((0x01 << 5) | 1));
+    EXPECT_EQ(types[1].value, ((0x12 << 5) | 9) & 0xFF);
+    EXPECT_EQ(types[71].kind, 0);
+    EXPECT_EQ(types[71].value, 0);
+}
+
+TEST_F(TableReaders, UpdatersKeepOneModifierPerKeyInKeyOrderAndStopAtTheEnd) {
+    Poke(image, 0, minimal::kLevelPalettes + 9, {0x31});
+    Poke(image, 0, minimal::kUpdaterLowBytes + 1, {0x00});
+    Poke(image, 0, minimal::kUpdaterHighBytes + 1, {0xA7});
+    Poke(image, 0, 0xA700, {0x03, 0x01, 1,   2, 3, 4,                // key 3, one entry
+                            0x01, 0x00,                              // key 1, no entries
+                            0x03, 0x02, 5,   6, 7, 8, 9, 10, 11, 12, // key 3 again: replaces the first
+                            0xFF, 0x07, 0x01});                      // the end; what follows is not read
+    const std::vector<PaletteModifier> modifiers = ReadAll().paletteUpdaters.at(1).modifiers;
+    ASSERT_EQ(modifiers.size(), 2U);
+    EXPECT_EQ(modifiers[0].key, 1);
+    EXPECT_TRUE(modifiers[0].entries.empty());
+    EXPECT_EQ(modifiers[1].key, 3);
+    EXPECT_EQ(modifiers[1].entries, (std::vector<PaletteAttribute>{{5, 6, 7, 8}, {9, 10, 11, 12}}));
+}
+
+} // namespace
+} // namespace tikaroo
