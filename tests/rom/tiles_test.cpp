@@ -68,6 +68,20 @@ TEST(BankTiles, LoadAndStoreStayInsideTheChrData) {
     EXPECT_EQ(rom.chrData, before);
 }
 
+TEST(AllTiles, DecodeAndEncodeTheWholeChrData) {
+    CGameImage image;
+    image.chrData.resize(2 * kChrBankSize);
+    for (std::size_t i = 0; i < image.chrData.size(); ++i)
+        image.chrData[i] = static_cast<std::uint8_t>(i * 11);
+    Bytes expected = image.chrData;
+    std::fill(expected.end() - 16, expected.end(), 0);
+    image.DecodeAllTiles();
+    ASSERT_EQ(image.allTiles.size(), 1024U);
+    image.allTiles[1023].fill(0);
+    image.EncodeAllTiles();
+    EXPECT_EQ(image.chrData, expected);
+}
+
 TEST(PpuTileMap, RegionsFollowTheSlots) {
     const struct {
         std::array<std::uint8_t, 8> slots;
