@@ -58,7 +58,8 @@ CNesCanvas::CNesCanvas(QWidget* parent) : QAbstractScrollArea(parent), blinkTime
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setAutoFillBackground(true);
     QPalette background = viewport()->palette();
-    background.setColor(QPalette::Window, QColor(0x30, 0x30, 0x30));
+    // A scroll area's viewport paints its Base colour, which shows around a picture smaller than the view.
+    background.setColor(viewport()->backgroundRole(), QColor(0x30, 0x30, 0x30));
     viewport()->setPalette(background);
     horizontalScrollBar()->setSingleStep(kScrollStep);
     verticalScrollBar()->setSingleStep(kScrollStep);
