@@ -256,7 +256,9 @@ void CNesCanvas::focusOutEvent(QFocusEvent* event) {
 }
 
 void CNesCanvas::wheelEvent(QWheelEvent* event) {
-    if (!wheelZoom || !(event->modifiers() & Qt::ControlModifier)) {
+    // Without a picture there is nothing to zoom, as the zoom commands are off then too.
+    const bool zooms = wheelZoom && picture != nullptr && !picture->Empty();
+    if (!zooms || !(event->modifiers() & Qt::ControlModifier)) {
         QAbstractScrollArea::wheelEvent(event);
         return;
     }
