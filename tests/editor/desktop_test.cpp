@@ -1,5 +1,5 @@
-// The editor as a desktop program: preferences kept between runs, the emulator, backups and the unsaved
-// changes mark.
+// The editor as a desktop program: preferences kept between runs, the emulator, backups, the unsaved
+// changes mark, the canvas zoom and grid.
 #include "dialogs/dialog_driver.h"
 #include "dialogs/preferences_dlg.h"
 #include "editor/editor_settings.h"
@@ -236,10 +236,24 @@ private slots:
         QTest::keyClick(canvas, Qt::Key_Plus);
         QCOMPARE(canvas->ZoomStep(), CNesCanvas::kMinZoomStep);
         QVERIFY(window.Modified());
-        window.Action(kCmdZoomIn)->trigger();
-        QCOMPARE(canvas->ZoomStep(), CNesCanvas::kMinZoomStep + 1);
+
+        // With Ctrl the plus and minus keys zoom and leave the room alone (shortcuts need the active window).
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        const int setRoom = window.Rom().ReadRoom(window.CurrentRoom()).setRoom;
+        struct Press {
+            Qt::Key key;
+            int step;
+        };
+        for (const Press press : {Press{Qt::Key_Plus, CNesCanvas::kMinZoomStep + 1},
+                                  Press{Qt::Key_Plus, CNesCanvas::kMinZoomStep + 2},
+                                  Press{Qt::Key_Minus, CNesCanvas::kMinZoomStep + 1}}) {
+            QTest::keyClick(canvas, press.key, Qt::ControlModifier);
+            QCOMPARE(canvas->ZoomStep(), press.step);
+        }
+        QCOMPARE(window.Rom().ReadRoom(window.CurrentRoom()).setRoom, setRoom);
         QCOMPARE(CMainWindow().Canvas()->ZoomStep(), CNesCanvas::kMinZoomStep + 1);
-        window.Action(kCmdActualSize)->trigger();
+        QTest::keyClick(canvas, Qt::Key_0, Qt::ControlModifier);
         QCOMPARE(canvas->ZoomStep(), 0);
 
         const QImage withoutGrid = canvas->grab().toImage();
