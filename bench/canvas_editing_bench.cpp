@@ -1,10 +1,6 @@
 // What the editor does on the sample game's level 1-1 for one room key, one drag step and the rooms map.
-#include "game/level_selection.h"
-#include "object_pictures/embedded_object_pictures.h"
 #include "render/dialog_pictures.h"
-#include "render/level_renderer.h"
-#include "render/marker_sheets.h"
-#include "sample_file.h"
+#include "shown_sample.h"
 
 #include <benchmark/benchmark.h>
 
@@ -12,19 +8,7 @@ namespace {
 
 using namespace tikaroo;
 
-struct ShownSample {
-    CGameRom rom;
-    MarkerSheetSet sheets = BuildMarkerSheets(EmbeddedObjectPictures());
-    CLevelRenderer renderer;
-
-    bool Open(benchmark::State& state) {
-        if (!bench::OpenSample(state, rom)) return false;
-        renderer.SetMarkerSheets(&sheets.markerSheet, &sheets.selectedMarkerSheet);
-        SelectLevel(rom, {});
-        renderer.SelectLevel(rom, rom);
-        return true;
-    }
-};
+using bench::ShownSample;
 
 // Q on room 5: the field stepped and stored, the room layout and level picture rebuilt, both layers
 // redrawn.
