@@ -1,6 +1,7 @@
 #include "graphic_set_man_dlg.h"
 
 #include "dialog_buttons.h"
+#include "file_dialogs.h"
 #include "graphic_set_editor_dlg.h"
 #include "render/nes_colors.h"
 #include "render/tile_drawing.h"
@@ -8,7 +9,6 @@
 #include "tile_import_dlg.h"
 #include "tile_sheet_file.h"
 
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QMessageBox>
 #include <QPushButton>
@@ -70,7 +70,7 @@ void CGraphicSetManDlg::ExportTiles() {
         ShowError(QStringLiteral("This bank is empty"));
         return;
     }
-    const QString path = QFileDialog::getSaveFileName(
+    const QString path = ChooseFileToSave(
         this, windowTitle(), QStringLiteral("Tikaroo I CHR Bank %1.png").arg(set + 1), kPngFilter);
     if (path.isEmpty()) return;
     const PictureBuffer sheet = DrawTileSheet(tiles, SubPaletteOf(palettes[paletteSet], 0));
@@ -81,8 +81,7 @@ void CGraphicSetManDlg::ExportTiles() {
 void CGraphicSetManDlg::ImportTiles() {
     const int set = ChosenSet();
     if (set < 0) return;
-    const QString path =
-        QFileDialog::getOpenFileName(this, windowTitle(), QStringLiteral("tiles.png"), kPngFilter);
+    const QString path = ChooseFileToOpen(this, windowTitle(), QStringLiteral("tiles.png"), kPngFilter);
     if (path.isEmpty()) return;
     LoadedTileSheet sheet = LoadTileSheet(path);
     if (sheet.error != nullptr) {

@@ -2,12 +2,12 @@
 
 #include "dialog_buttons.h"
 #include "dialog_controls.h"
+#include "file_dialogs.h"
 #include "render/pal_file.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QFile>
-#include <QFileDialog>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -72,8 +72,8 @@ CPreferencesDlg::CPreferencesDlg(const Preferences& initial, QWidget* parent)
 }
 
 void CPreferencesDlg::ChooseColourFile() {
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("NES colours"), colourFile->text(),
-                                                      QStringLiteral("NES colours (*.pal)"));
+    const QString path = ChooseFileToOpen(this, QStringLiteral("NES colours"), colourFile->text(),
+                                          QStringLiteral("NES colours (*.pal)"));
     if (!path.isEmpty()) colourFile->setText(path);
 }
 

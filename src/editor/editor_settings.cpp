@@ -9,7 +9,7 @@ const QString kEmulatorCommand = QStringLiteral("run/emulatorCommand");
 const QString kColourFile = QStringLiteral("view/colourFile");
 const QString kKeepBackup = QStringLiteral("save/keepBackup");
 const QString kRecentFiles = QStringLiteral("files/recent");
-const QString kLastFolder = QStringLiteral("files/lastFolder");
+const QString kPatchOriginal = QStringLiteral("files/patchOriginal");
 const QString kZoomStep = QStringLiteral("view/zoomStep");
 const QString kShowGrid = QStringLiteral("view/showGrid");
 } // namespace
@@ -31,19 +31,27 @@ void StorePreferences(const Preferences& preferences) {
 }
 
 QStringList RecentFiles() {
-    return QSettings().value(kRecentFiles).toStringList();
+    // The settings file may have been edited by hand: the list is bounded all the same.
+    return QSettings().value(kRecentFiles).toStringList().mid(0, kRecentFilesLimit);
 }
 
-void StoreRecentFiles(const QStringList& files) {
-    QSettings().setValue(kRecentFiles, files);
+void AddRecentFile(const QString& path) {
+    QStringList files = RecentFiles();
+    files.removeAll(path);
+    files.prepend(path);
+    QSettings().setValue(kRecentFiles, files.mid(0, kRecentFilesLimit));
 }
 
-QString LastFolder() {
-    return QSettings().value(kLastFolder).toString();
+void ClearRecentFiles() {
+    QSettings().remove(kRecentFiles);
 }
 
-void StoreLastFolder(const QString& folder) {
-    QSettings().setValue(kLastFolder, folder);
+QString PatchOriginal() {
+    return QSettings().value(kPatchOriginal).toString();
+}
+
+void StorePatchOriginal(const QString& path) {
+    QSettings().setValue(kPatchOriginal, path);
 }
 
 int ZoomStep() {

@@ -14,13 +14,16 @@ namespace editor_settings {
 Preferences LoadPreferences();
 void StorePreferences(const Preferences& preferences);
 
-// The most recently opened ROM files, newest first.
+// The most recently opened ROM files, newest first, at most kRecentFilesLimit.
+inline constexpr int kRecentFilesLimit = 8;
 QStringList RecentFiles();
-void StoreRecentFiles(const QStringList& files);
+// Puts `path` first, once, and keeps the newest kRecentFilesLimit.
+void AddRecentFile(const QString& path);
+void ClearRecentFiles();
 
-// The folder of the last file chosen in a file dialog.
-QString LastFolder();
-void StoreLastFolder(const QString& folder);
+// The original game that the last patch was made against.
+QString PatchOriginal();
+void StorePatchOriginal(const QString& path);
 
 // The canvas zoom as a step of the zoom ladder, 0 for actual size.
 int ZoomStep();

@@ -1,6 +1,8 @@
 // File > Export patch...: the patch that turns the original game into the ROM file as saved, so that a
 // hack can be shared without the ROM.
 #include "command_handlers.h"
+#include "dialogs/file_dialogs.h"
+#include "editor_settings.h"
 #include "main_window.h"
 
 #include "rom/file_io.h"
@@ -8,7 +10,6 @@
 #include "rom/patch_formats.h"
 
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 
@@ -19,9 +20,6 @@ namespace {
 const QString kTitle = QStringLiteral("Export patch");
 const QString kIpsFilter = QStringLiteral("IPS patch (*.ips)");
 const QString kPatchFilters = QStringLiteral("BPS patch (*.bps);;") + kIpsFilter;
-
-// The original game chosen last: the next patch of this run offers it again.
-QString lastOriginal;
 
 std::string SystemPath(const QString& path) {
     return QFile::encodeName(path).toStdString();
@@ -75,14 +73,15 @@ void WritePatch(CMainWindow& window, const QString& originalPath, const QString&
 
 void ExportPatchCommand(CMainWindow& window) {
     if (!SavedFirst(window)) return;
+    // The original chosen last is offered again, also in the next run.
     const QString original =
-        QFileDialog::getOpenFileName(&window, QStringLiteral("Original ROM the patch applies to"),
-                                     lastOriginal, QStringLiteral("NES files (*.nes)"));
+        ChooseFileToOpen(&window, QStringLiteral("Original ROM the patch applies to"),
+                         editor_settings::PatchOriginal(), QStringLiteral("NES files (*.nes)"));
     if (original.isEmpty()) return;
-    lastOriginal = original;
+    editor_settings::StorePatchOriginal(original);
     const QFileInfo rom(window.RomFilePath());
     QString filter;
-    const QString chosen = QFileDialog::getSaveFileName(
+    const QString chosen = ChooseFileToSave(
         &window, kTitle, rom.path() + QLatin1Char('/') + rom.completeBaseName() + QStringLiteral(".bps"),
         kPatchFilters, &filter);
     if (!chosen.isEmpty()) WritePatch(window, original, WithPatchExtension(chosen, filter));
