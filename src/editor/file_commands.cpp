@@ -1,12 +1,13 @@
 // Open, Save, Save as and Quit.
 #include "command_handlers.h"
+#include "dialogs/file_dialogs.h"
+#include "editor_settings.h"
 #include "game/graphics_lost_on_reopen.h"
 #include "main_window.h"
 #include "status_texts.h"
 
 #include <QCloseEvent>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 
@@ -47,6 +48,7 @@ bool CMainWindow::OpenRom(const QString& path) {
         return false; // the failed load has already emptied the model
     }
     SetModified(false);
+    editor_settings::AddRecentFile(RomFilePath());
     ShowLevel({false, 0});
     SetStatusText(0, QStringLiteral("Ready"));
     return true;
@@ -62,6 +64,7 @@ bool CMainWindow::SaveRomAs(const QString& path) {
     }
     // The view stays where the user left it; only the file name may have changed.
     SetModified(false);
+    if (!path.isEmpty()) editor_settings::AddRecentFile(RomFilePath());
     SetStatusText(0, QStringLiteral("Ready"));
     UpdateTitle();
     // Saved graphics that the next open will not show are said now, not lost unannounced.
@@ -76,8 +79,8 @@ bool CMainWindow::SaveRomAs(const QString& path) {
 
 void OpenCommand(CMainWindow& window) {
     if (window.RefuseSecondOpen()) return;
-    const QString path = QFileDialog::getOpenFileName(
-        &window, QString(), QStringLiteral("Bramwick's_Tikaroo_(E)_[!].nes"), kNesFilter);
+    const QString path =
+        ChooseFileToOpen(&window, QString(), QStringLiteral("Bramwick's_Tikaroo_(E)_[!].nes"), kNesFilter);
     if (!path.isEmpty()) window.OpenRom(path);
 }
 
@@ -86,7 +89,7 @@ void SaveCommand(CMainWindow& window) {
 }
 
 void SaveAsCommand(CMainWindow& window) {
-    const QString path = QFileDialog::getSaveFileName(&window, QString(), window.RomFilePath(), kNesFilter);
+    const QString path = ChooseFileToSave(&window, QString(), window.RomFilePath(), kNesFilter);
     if (!path.isEmpty()) window.SaveRomAs(path);
 }
 

@@ -3,6 +3,7 @@
 #include "command_icons.h"
 #include "nes_canvas.h"
 #include "object_pictures/embedded_object_pictures.h"
+#include "recent_files_menu.h"
 #include "status_texts.h"
 
 #include <QAction>
@@ -70,6 +71,7 @@ CMainWindow::CMainWindow(QWidget* parent)
     LoadPreferences();
     SetUpZoomAndGrid();
     UpdateCommands();
+    setAcceptDrops(true);
     resize(1024, 760);
 }
 
@@ -107,6 +109,7 @@ void CMainWindow::CreateMenus() {
         if (command.separatorBefore) menu->addSeparator();
         menu->addAction(Action(command.id));
     }
+    new CRecentFilesMenu(*this, menus.at(Menu::File), Action(kCmdSave));
 }
 
 void CMainWindow::CreateToolBar() {

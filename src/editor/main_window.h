@@ -100,6 +100,9 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // A .nes file dropped on the window is opened (rom_drop.cpp).
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     // With unsaved changes: asks whether to save, discard or cancel; true when the window may close.
     bool AskAboutUnsavedChanges();
 
