@@ -51,7 +51,7 @@ TEST(ChrBanks, OutOfRangeNumbersAreRefusedWithoutChange) {
     EXPECT_EQ(image.ppuTileMap, map);
 }
 
-TEST(TileDrawing, CanvasModeSkipsColourZeroDialogModeDrawsItAndTile512IsRefused) {
+TEST(TileDrawing, WithoutAPaletteTilesAreGreyAndTile512IsRefused) {
     CGameImage image = BlankTileImage();
     Tile tile = SolidTile(0);
     tile[1] = 1;
@@ -59,21 +59,6 @@ TEST(TileDrawing, CanvasModeSkipsColourZeroDialogModeDrawsItAndTile512IsRefused)
     tile[3] = 3;
     image.allTiles[5] = tile;
     image.ppuTileMap[300] = 5;
-    const SubPalette subPalette = {0x21, 0x16, 0x2A, 0x30};
-
-    PictureBuffer canvas(8, 8);
-    canvas.Fill(0x123456);
-    DrawPpuTile(canvas, 0, 0, image, 300, &subPalette, TileMode::Canvas);
-    EXPECT_EQ(canvas.Pixel(0, 0), 0x123456u);
-    EXPECT_EQ(canvas.Pixel(1, 0), NesColorSet[0x16]);
-    EXPECT_EQ(canvas.Pixel(2, 0), NesColorSet[0x2A]);
-    EXPECT_EQ(canvas.Pixel(3, 0), NesColorSet[0x30]);
-
-    PictureBuffer dialog(8, 8);
-    DrawPpuTile(dialog, 0, 0, image, 300, &subPalette, TileMode::Dialog);
-    EXPECT_EQ(dialog.Pixel(0, 0), NesColorSet[0x21]);
-    EXPECT_EQ(dialog.Pixel(7, 7), NesColorSet[0x21]);
-
     PictureBuffer grey(8, 8);
     DrawPpuTile(grey, 0, 0, image, 300, nullptr, TileMode::Canvas);
     EXPECT_EQ(grey.Pixel(0, 0), 0u);

@@ -4,6 +4,7 @@
 // or the dialogs) and store their hashes by running this test with TIKAROO_UPDATE_GOLDEN=1.
 #include "game/game_rom.h"
 #include "game/level_selection.h"
+#include "game/opened_sample.h"
 #include "object_pictures/embedded_object_pictures.h"
 #include "render/dialog_strips.h"
 #include "render/graphics_dialog_pictures.h"
@@ -12,8 +13,6 @@
 #include "render/marker_sheets.h"
 #include "render/palette_pictures.h"
 #include "render/tile_sheet.h"
-#include "sample_game.h"
-#include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
 
@@ -56,15 +55,11 @@ void ExpectGolden(const PictureBuffer& picture, const std::string& name) {
 }
 
 struct SampleRendering : ::testing::Test {
-    test::TempDir dir;
-    CGameRom rom;
+    CGameRom rom = test::OpenedSample();
     MarkerSheetSet sheets = BuildMarkerSheets(EmbeddedObjectPictures());
     CLevelRenderer renderer;
 
-    SampleRendering() {
-        rom.LoadRom(dir.Write("sample.nes", sample::MakeSampleGame().file));
-        renderer.SetMarkerSheets(&sheets.markerSheet, &sheets.selectedMarkerSheet);
-    }
+    SampleRendering() { renderer.SetMarkerSheets(&sheets.markerSheet, &sheets.selectedMarkerSheet); }
 };
 
 TEST_F(SampleRendering, CanvasesMatchTheirGoldenPictures) {

@@ -18,7 +18,8 @@ std::vector<std::int32_t> Ys(const std::vector<std::array<std::int32_t, 2>>& lis
 
 TEST(RoomLayout, BackgroundStepsAccumulateAndStartAtZero) {
     test::RenderScene scene(3);
-    // Type 1 rises one 8-pixel unit on every even column; type 2 falls two units where (c + 16) & 0x10 is 0.
+    // Type 1 rises one 8-pixel unit on every even column; type 2 falls two units
+    // where (c + 16) & 0x10 is 0.
     scene.tables.geometry.bgStepTable = {0xFF, 2, 0, 0, 0, 0, 0, 0};
     scene.tables.geometry.bgMaskTable = {0x01, 0x10, 0, 0, 0, 0, 0, 0};
     scene.Set().rooms[1].background = 1;
@@ -76,7 +77,8 @@ TEST(FloorLines, EachGeometryHasItsShape) {
     EXPECT_EQ(points(pieces(4)), (P{{{100, 200}, {164, 200}, {164, 168}, {228, 168}}}));
     EXPECT_EQ(points(pieces(5)), (P{{{100, 200}, {164, 200}, {164, 232}, {228, 232}}}));
     EXPECT_EQ(points(pieces(6)), points(pieces(5)));
-    // Gap 7: no left piece (start 0); gap 8: end 128 leaves only the left piece; gap 9: both.
+    // Gap 7: no left piece (start 0); gap 8: end 128 leaves only the left piece;
+    // gap 9: both.
     EXPECT_EQ(points(pieces(7)), (P{{{164, 200}, {228, 200}}}));
     EXPECT_EQ(points(pieces(8)), (P{{{100, 200}, {148, 200}}}));
     EXPECT_EQ(points(pieces(9)), (P{{{100, 200}, {132, 200}}, {{196, 200}, {228, 200}}}));

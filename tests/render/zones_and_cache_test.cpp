@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace tikaroo {
 namespace {
 
@@ -28,47 +30,29 @@ GameTables TablesWithUpdater(std::vector<PaletteModifier> modifiers) {
     return tables;
 }
 
-TEST(PaletteZones, ModifiersAccumulateAndAnEntryBeyondSubPalette3EndsItsModifier) {
+// How a modifier sets colours is the updaters' rule (palette_edits_test); here the zones it gives.
+TEST(PaletteZones, EveryModifierStartsAZoneAndNoUpdaterGivesOne) {
     const GameTables tables = TablesWithUpdater({
         {5, 1, {{1, 0x21, 0x22, 0x23}}},
-        {9, 3, {{2, 0x31, 0x32, 0x33}, {4, 0x01, 0x01, 0x01}, {0, 0x2A, 0x2B, 0x2C}}},
-        {12, 1, {{7, 0x05, 0x05, 0x05}, {3, 0x05, 0x05, 0x05}}},
+        {9, 1, {{2, 0x31, 0x32, 0x33}}},
+        {12, 1, {{7, 0x05, 0x05, 0x05}}}, // sets nothing, still a zone
     });
     Level level;
     level.paletteSet = 2;
     level.paletteUpdater = 4;
     const std::vector<PaletteZone> zones = BuildPaletteZones(tables, level);
     ASSERT_EQ(zones.size(), 4u);
-    EXPECT_EQ(zones[0].startRoom, 0);
     EXPECT_EQ(zones[0].colours, tables.paletteSets[2]);
-
-    PaletteSet expected = tables.paletteSets[2];
-    expected[5] = 0x21;
-    expected[6] = 0x22;
-    expected[7] = 0x23;
-    EXPECT_EQ(zones[1].startRoom, 5);
-    EXPECT_EQ(zones[1].colours, expected);
-
-    // The entry of sub-palette 4 stops the modifier: sub-palette 0 keeps its colours.
-    expected[9] = 0x31;
-    expected[10] = 0x32;
-    expected[11] = 0x33;
-    EXPECT_EQ(zones[2].startRoom, 9);
-    EXPECT_EQ(zones[2].colours, expected);
-
-    // A first entry of sub-palette 7 still makes a zone, with the previous colours.
-    EXPECT_EQ(zones[3].startRoom, 12);
-    EXPECT_EQ(zones[3].colours, expected);
-}
-
-TEST(PaletteZones, NoUpdaterGivesOneZone) {
-    const GameTables tables = TablesWithUpdater({{5, 1, {{1, 0x21, 0x22, 0x23}}}});
-    Level level;
-    level.paletteUpdater = kNoPaletteUpdater;
-    EXPECT_EQ(BuildPaletteZones(tables, level).size(), 1u);
-    level.paletteUpdater = 6; // names no updater
-    EXPECT_EQ(BuildPaletteZones(tables, level).size(), 1u);
-    EXPECT_EQ(ZoneOfRoom(BuildPaletteZones(tables, level), 40), 0u);
+    EXPECT_EQ(zones[1].colours[5], 0x21);
+    EXPECT_EQ(zones[2].colours[5], 0x21);
+    EXPECT_EQ(zones[2].colours[9], 0x31);
+    EXPECT_EQ(zones[3].colours, zones[2].colours);
+    EXPECT_EQ((std::array{zones[1].startRoom, zones[2].startRoom, zones[3].startRoom}),
+              (std::array<std::uint8_t, 3>{5, 9, 12}));
+    for (const std::uint8_t none : {kNoPaletteUpdater, std::uint8_t{6}}) {
+        level.paletteUpdater = none;
+        EXPECT_EQ(BuildPaletteZones(tables, level).size(), 1u);
+    }
 }
 
 TEST(PaletteZones, ZoneOfRoomTakesTheLastMatchingZone) {
@@ -86,8 +70,8 @@ TEST(PaletteZones, ZoneOfRoomTakesTheLastMatchingZone) {
     EXPECT_EQ(ZoneOfRoom(zones, 20), 2u);
 }
 
-// One graphic set (id 1) of two blocks; the level banks show its block tile 0 as colour 1 and the
-// boss banks as colour 2.
+// One graphic set (id 1) of two blocks; the level banks show its block tile 0
+// as colour 1 and the boss banks as colour 2.
 struct CacheScene {
     CGameImage image = BlankTileImage();
     GameTables tables;
@@ -111,22 +95,19 @@ struct CacheScene {
     }
 };
 
-TEST(BlockCache, HoldsEveryBlockPerZone) {
+TEST(BlockCache, HoldsEveryBlockPerZoneUpToTheLastRoom) {
     CacheScene scene;
     PictureBuffer cache;
     BuildBlockCache(cache, scene.image, scene.tables, scene.levelSet, 0, scene.zones);
     EXPECT_EQ(cache.Width(), 2 * 8192);
     EXPECT_EQ(cache.Height(), 64);
-    EXPECT_EQ(cache.Pixel(5, 5), NesColour(0x01));             // zone 0, block 0, sub-palette 0
-    EXPECT_EQ(cache.Pixel(32 + 5, 5), NesColour(0x05));        // zone 0, block 1, sub-palette 1
-    EXPECT_EQ(cache.Pixel(8192 + 5, 5), NesColour(0x21));      // zone 1, block 0
-    EXPECT_EQ(cache.Pixel(8192 + 32 + 5, 5), NesColour(0x25)); // zone 1, block 1
-    EXPECT_EQ(cache.Pixel(64 + 5, 5), 0u);                     // no block 2
+    EXPECT_EQ(cache.Pixel(8192 + 32 + 5, 5),
+              NesColour(0x25)); // zone 1, block 1, sub-palette 1
     EXPECT_EQ(CachedBlock(1, 1, true), (PictureRect{8192 + 32, 32, 8192 + 64, 64}));
-    // The banks stay on the level's set.
-    EXPECT_EQ(scene.image.chrSlots[0], 8);
+    EXPECT_EQ(scene.image.chrSlots[0], 8); // the banks stay on the level's set
 
-    // Zones from rooms past the last a level set has are never drawn from, and not cached.
+    // Zones from rooms past the last a level set has are never drawn from, and
+    // not cached.
     PaletteZone beyond = scene.zones[1];
     beyond.startRoom = 64;
     scene.zones.resize(256, beyond);
@@ -134,45 +115,26 @@ TEST(BlockCache, HoldsEveryBlockPerZone) {
     EXPECT_EQ(cache.Width(), 2 * 8192);
 }
 
-TEST(DialogStrips, TileBlockAndRoomStripsPlaceTheirCells) {
+TEST(DialogStrips, ShortTablesAndMissingPalettesGiveEmptyStripsAndRoomsBeyondTheListAreSkipped) {
     std::vector<Tile> tiles(512, SolidTile(0));
-    tiles[256 + 3] = SolidTile(2);
     const std::vector<PaletteSet> palettes = {TestPalette(0x00), TestPalette(0x20)};
-
     EXPECT_TRUE(TileStrip(std::span(tiles).first(511), palettes, 0, false).Empty());
     EXPECT_TRUE(TileStrip(tiles, palettes, 2, false).Empty());
-    EXPECT_EQ(TileStrip(tiles, palettes, 1, true).Width(), 4096);
-    const PictureBuffer tileStrip = TileStrip(tiles, palettes, 1, false);
-    ASSERT_EQ(tileStrip.Width(), 2048);
-    ASSERT_EQ(tileStrip.Height(), 32);
-    EXPECT_EQ(tileStrip.Pixel(3 * 8 + 1, 2 * 8 + 1), NesColour(0x2A)); // sub-palette 2, colour 2
-    EXPECT_EQ(tileStrip.Pixel(1, 1), NesColour(0x0F));                 // dialog mode draws colour 0
-
-    // Block 1: tile 3 in its bottom-right quarter, which byte 16 colours.
-    std::vector<EditBlock> blocks(2, EditBlock{});
-    blocks[1][15] = 3;
-    blocks[1][16] = 3;
-    const PictureBuffer blockStrip = BlockStrip(blocks, tiles, palettes, 1);
-    ASSERT_EQ(blockStrip.Width(), 64);
-    EXPECT_EQ(blockStrip.Pixel(32 + 28, 28), NesColour(0x2E));
-    EXPECT_EQ(blockStrip.Pixel(32 + 4, 4), NesColour(0x0F));
     EXPECT_TRUE(BlockStrip({}, tiles, palettes, 1).Empty());
 
+    std::vector<EditBlock> blocks(2, EditBlock{});
+    blocks[1].fill(3);
+    const PictureBuffer blockStrip = BlockStrip(blocks, tiles, palettes, 1);
     std::vector<RoomGrid> rooms(2, RoomGrid{});
-    rooms[1][10 * 4 + 2] = 1; // row 10, column 2
     PictureBuffer roomStrip = RoomStrip(rooms, blockStrip);
-    ASSERT_EQ(roomStrip.Width(), 256);
-    ASSERT_EQ(roomStrip.Height(), 352);
-    EXPECT_EQ(roomStrip.Pixel(128 + 64 + 28, 320 + 28), NesColour(0x2E));
-    EXPECT_EQ(roomStrip.Pixel(64 + 28, 320 + 28), NesColour(0x0F));
-
-    // Redrawing one room touches only its column.
     rooms[0][0] = 1;
-    rooms[1][10 * 4 + 2] = 0;
-    DrawStripRoom(roomStrip, rooms, blockStrip, 0);
-    EXPECT_EQ(roomStrip.Pixel(28, 28), NesColour(0x2E));
-    EXPECT_EQ(roomStrip.Pixel(128 + 64 + 28, 320 + 28), NesColour(0x2E));
+    rooms[1][0] = 1;
+    const PictureBuffer before = roomStrip;
     DrawStripRoom(roomStrip, rooms, blockStrip, 2);
+    EXPECT_TRUE(std::equal(before.Data(), before.Data() + 256 * 352, roomStrip.Data()));
+    DrawStripRoom(roomStrip, rooms, blockStrip, 0); // redraws only its own column
+    EXPECT_EQ(roomStrip.Pixel(28, 28), NesColour(0x2E));
+    EXPECT_EQ(roomStrip.Pixel(128 + 28, 28), before.Pixel(128 + 28, 28));
 }
 
 TEST(DialogStrips, PatternTableWriteBackGoesThroughTheTileMap) {
