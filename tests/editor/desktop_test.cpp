@@ -48,9 +48,6 @@ class DesktopTest : public QObject {
 
 private slots:
     void initTestCase() {
-        QCoreApplication::setOrganizationName(QStringLiteral("tikaroo-tests"));
-        QCoreApplication::setApplicationName(QStringLiteral("desktop_test"));
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Path("settings"));
         samplePath = QString::fromStdString(dir.Write("sample.nes", sample::MakeSampleGame().file));
     }
 
