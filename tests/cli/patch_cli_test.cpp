@@ -15,7 +15,7 @@ namespace {
 using test::RunCli;
 using test::TempDir;
 
-// The sample game and its saved edit: the pair a shared hack is made of.
+// The sample game and its saved edit: the pair a shared hack is made of, as a patch or as a model.
 class CliPatch : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -43,6 +43,15 @@ TEST_F(CliPatch, EachFormatMadeFromTheExtensionAppliesBackToTheEditedImage) {
     }
 }
 
+TEST_F(CliPatch, TheDumpOfTheEditAppliedToTheOriginalSavesTheEditedImage) {
+    ASSERT_EQ(RunCli({"dump", edited, "-o", dir.Path("model.json")}).exitCode, 0);
+    const auto applied =
+        RunCli({"apply-json", original, dir.Path("model.json"), "-o", dir.Path("applied.nes")});
+    ASSERT_EQ(applied.exitCode, 0) << applied.err;
+    EXPECT_EQ(TempDir::Read(dir.Path("applied.nes")), TempDir::Read(edited));
+}
+
+// A refused file gets one line; a usage error the usage too.
 TEST_F(CliPatch, RefusalsSayWhyAndWriteNothing) {
     ASSERT_EQ(RunCli({"patch", original, edited, "-o", dir.Path("hack.bps")}).exitCode, 0);
     Bytes otherOriginal = TempDir::Read(original);
@@ -50,6 +59,13 @@ TEST_F(CliPatch, RefusalsSayWhyAndWriteNothing) {
     Bytes damaged = TempDir::Read(dir.Path("hack.bps"));
     damaged[damaged.size() / 2] ^= 1;
     const std::string out = dir.Path("out.nes");
+    const std::string dump = RunCli({"dump", original}).out;
+    std::string tooFar = dump;
+    const std::size_t x = tooFar.find("\"x\":"); // in the first object of the first bonus level
+    tooFar.replace(x, tooFar.find_first_of(",}", x) - x, "\"x\":9000");
+    const auto model = [this](const std::string& name, const std::string& text) {
+        return dir.Write(name, Bytes(text.begin(), text.end()));
+    };
     const struct {
         std::vector<std::string> args;
         int exitCode;
@@ -62,12 +78,21 @@ TEST_F(CliPatch, RefusalsSayWhyAndWriteNothing) {
         {{"apply-patch", original, original, out}, 1, "neither an IPS nor a BPS patch"},
         {{"apply-patch", original, dir.Path("missing.ips"), out}, 1, "cannot be read"},
         {{"patch", original, edited, out}, 2, "must end in .ips or .bps"},
+        {{"apply-json", original, model("far.json", tooFar), out},
+         1,
+         "$.bonusLevels[0].objectLists[0][0].x: 9000 is not below 8192\n"},
+        {{"apply-json", original, model("cut.json", dump.substr(0, dump.size() / 2)), out},
+         1,
+         "not JSON at byte"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.message);
         const auto result = RunCli(c.args);
         EXPECT_EQ(result.exitCode, c.exitCode);
         EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
+        if (c.exitCode == 1) {
+            EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+        }
         EXPECT_FALSE(std::filesystem::exists(out));
     }
 }
