@@ -1,77 +1,117 @@
+// The main window without a ROM and with the sample: opening, rooms, levels, saving, patches, closing.
+#include "dialogs/dialog_driver.h"
+#include "dialogs/select_level_dlg.h"
 #include "editor/main_window.h"
 #include "editor/nes_canvas.h"
+#include "render/level_renderer.h"
+#include "rom/bps_patch.h"
+#include "rom/ips_patch.h"
+#include "sample_game.h"
+#include "support/temp_dir.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QSignalSpy>
-#include <QTest>
 #include <QToolBar>
+#include <QUrl>
+
+#include <memory>
 
 using namespace tikaroo;
+using test::AnswerNextMessageBox;
+using test::ChooseFile;
+using test::Keys;
+using test::OnNextModal;
+
+namespace {
+
+// Ticks "bonus level" in the next level selection dialog, picks bonus level `row` and presses OK;
+// `afterwards` runs just before OK.
+void PickBonusLevelInNextDialog(int row, const std::function<void()>& afterwards = {}) {
+    OnNextModal<CSelectLevelDlg>([row, afterwards](CSelectLevelDlg* dialog) {
+        [dialog, row] { // a failed check must not leave the dialog open
+            auto* list = dialog->findChild<QListWidget*>("levels");
+            QCOMPARE(list->count(), 32);
+            QCOMPARE(list->currentItem()->text(), QStringLiteral("Area 1, Round 1"));
+            QTest::keyClick(dialog->findChild<QCheckBox*>(), Qt::Key_Space);
+            QCOMPARE(list->count(), 9);
+            list->setCurrentRow(row);
+        }();
+        if (afterwards) afterwards();
+        QTest::keyClick(dialog, Qt::Key_Return);
+        if (dialog->isVisible()) dialog->reject();
+    });
+}
+
+// Counts the paint events of a widget.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++count;
+        return false;
+    }
+};
+
+// Takes the URLs that would go to the system's programs.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+    Q_INVOKABLE void Open(const QUrl& url) { urls << url; }
+};
+
+// The background step table at $BE63 in the first bank, in both layouts.
+constexpr std::size_t kStepTableOffset = 16 + 0x3E63;
+
+} // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
-private slots:
-    void TitleMenusAndStatusBar() {
-        CMainWindow window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QCOMPARE(window.windowTitle(), QStringLiteral("NES Tikaroo Level Editor v1.1.1"));
-        QStringList titles;
-        for (QAction* menu : window.menuBar()->actions()) titles << menu->text();
-        QCOMPARE(titles, (QStringList{"File", "Edit", "View", "Help"}));
-        QStringList editItems;
-        for (QAction* item : window.menuBar()->actions()[1]->menu()->actions())
-            if (!item->isSeparator()) editItems << item->text();
-        QVERIFY(editItems.contains("Level sets"));
-        QVERIFY(editItems.contains("Palettes sets"));
-        QVERIFY(editItems.contains("Objects"));
-        QVERIFY(window.Canvas() != nullptr);
-        QVERIFY(window.Canvas()->PictureSize().isEmpty());
-    }
+    test::TempDir dir;
+    QString samplePath;
+    std::unique_ptr<CMainWindow> window;
 
-    // Preferences too: the emulator and the colours can be set before a ROM is opened.
-    void OnlyOpenQuitAboutAndPreferencesStartEnabled() {
-        CMainWindow window;
+    // A new window, shown; with `rom`, opened on it.
+    bool Open(const QString& rom) {
+        window = std::make_unique<CMainWindow>();
+        window->resize(1200, 800);
+        window->show();
+        return QTest::qWaitForWindowExposed(window.get()) && (rom.isEmpty() || window->OpenRom(rom));
+    }
+    QString Path(const char* name) const { return QString::fromStdString(dir.Path(name)); }
+
+private slots:
+    void initTestCase() {
+        samplePath = QString::fromStdString(dir.Write("sample.nes", sample::MakeSampleGame().file));
+    }
+    void cleanup() { window.reset(); }
+
+    void WithoutARomOnlyOpenQuitAboutAndPreferencesWork() {
+        QVERIFY(Open({}));
+        QCOMPARE(window->windowTitle(), QStringLiteral("NES Tikaroo Level Editor v1.1.1"));
+        QStringList titles;
+        for (QAction* menu : window->menuBar()->actions()) titles << menu->text();
+        QCOMPARE(titles, (QStringList{"File", "Edit", "View", "Help"}));
+        QVERIFY(window->Canvas()->PictureSize().isEmpty());
         for (const CommandInfo& command : Commands()) {
+            // Preferences too: the emulator and the colours can be set before a ROM is opened.
             const bool expected = command.id == kCmdOpen || command.id == kCmdQuit ||
                                   command.id == kCmdAbout || command.id == kCmdPreferences;
-            QCOMPARE(window.Action(command.id)->isEnabled(), expected);
+            QCOMPARE(window->Action(command.id)->isEnabled(), expected);
         }
-        auto* toolBar = window.findChild<QToolBar*>("toolBar");
-        QVERIFY(toolBar);
-        int buttons = 0;
-        for (QAction* action : toolBar->actions()) {
-            if (action->isSeparator()) continue;
-            ++buttons;
-            QVERIFY(!action->toolTip().isEmpty());
-        }
-        QCOMPARE(buttons, 19);
-    }
-
-    void EachRuleEnablesACommandOnlyWhereItHolds() {
-        const CommandState noRom{}, mainLevel{true, false, true}, bonusLevel{true, true, true},
-            withUndo{true, false, false};
-        struct Case {
-            EnableRule rule;
-            bool noRom, mainLevel, bonusLevel, withUndo;
-        };
-        const Case cases[] = {
-            {EnableRule::Always, true, true, true, true},
-            {EnableRule::NeedsRom, false, true, true, true},
-            {EnableRule::MainLevelOnly, false, true, false, true},
-            {EnableRule::UndoNotEmpty, false, false, false, true},
-        };
-        for (const Case& c : cases) {
-            CommandInfo command = Command(kCmdAbout);
-            command.rule = c.rule;
-            QCOMPARE(CommandEnabled(command, noRom), c.noRom);
-            QCOMPARE(CommandEnabled(command, mainLevel), c.mainLevel);
-            QCOMPARE(CommandEnabled(command, bonusLevel), c.bonusLevel);
-            QCOMPARE(CommandEnabled(command, withUndo), c.withUndo);
-            command.handler = nullptr; // work not built yet
-            QVERIFY(!CommandEnabled(command, withUndo));
-        }
+        for (QAction* action : window->findChild<QToolBar*>("toolBar")->actions())
+            QVERIFY(action->isSeparator() || !action->toolTip().isEmpty());
+        window->Action(kCmdQuit)->trigger(); // no question without a ROM
+        QVERIFY(!window->isVisible());
     }
 
     void CanvasStepsWithThePlusAndMinusKeysShiftedOrNot() {
@@ -88,12 +128,244 @@ private slots:
         }
     }
 
-    void QuitClosesAtOnceWithoutRom() {
-        CMainWindow window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        window.Action(kCmdQuit)->trigger();
-        QVERIFY(!window.isVisible());
+    void OpeningShowsLevelOneOneWhereArrowsAndClicksPickTheRoom() {
+        QVERIFY(Open(samplePath));
+        QCOMPARE(window->windowTitle(),
+                 QStringLiteral("NES Tikaroo Level Editor v1.1.1 [sample.nes] - Level 1-1"));
+        QCOMPARE(window->StatusText(0), QStringLiteral("Ready"));
+        QVERIFY(window->StatusText(1).startsWith(QStringLiteral("[objLeft: 0] Room[1]: ")));
+        QVERIFY(window->Action(kCmdSelectLevel)->isEnabled());
+        QVERIFY(window->Canvas()->FrameVisible());
+        CNesCanvas* canvas = window->Canvas();
+        const int rooms = canvas->PictureSize().width() / 128;
+        QCOMPARE(canvas->PictureSize().width(), rooms * 128);
+        QTest::keyClick(canvas, Qt::Key_Left);
+        QCOMPARE(window->CurrentRoom(), 0);
+        Keys(canvas, {Qt::Key_Right, Qt::Key_Right, Qt::Key_Up});
+        QCOMPARE(window->CurrentRoom(), 2);
+        QCOMPARE(canvas->Frame().x(), 256);
+        QVERIFY(window->StatusText(1).contains(QStringLiteral("Room[3]")));
+        for (int step = 0; step < rooms + 3; ++step) QTest::keyClick(canvas, Qt::Key_Right);
+        QCOMPARE(window->CurrentRoom(), rooms - 1);
+        canvas->horizontalScrollBar()->setValue(0);
+        QTest::mouseClick(canvas->viewport(), Qt::LeftButton, {}, QPoint(128 * 3 + 20, 300));
+        QCOMPARE(window->CurrentRoom(), 3);
+        QVERIFY(window->StatusText(1).startsWith(QStringLiteral("[objLeft: %1]").arg((128 * 3 + 20) / 8)));
+    }
+
+    void SelectLevelSwitchesToABonusLevelAndNeedsAChoice() {
+        QVERIFY(Open(samplePath));
+        PickBonusLevelInNextDialog(3);
+        window->Action(kCmdSelectLevel)->trigger();
+        QCOMPARE(window->windowTitle(),
+                 QStringLiteral("NES Tikaroo Level Editor v1.1.1 [sample.nes] - Bonus 4"));
+        QVERIFY(!window->Canvas()->FrameVisible());
+        QVERIFY(window->StatusText(1).isEmpty());
+        QCOMPARE(window->Rom().view.currentLevel, window->Rom().bonusArea.area);
+
+        CSelectLevelDlg dialog(13, CSelectLevelDlg::kNoBonusLevel, false);
+        dialog.show();
+        auto* list = dialog.findChild<QListWidget*>("levels");
+        QCOMPARE(list->currentRow(), 13);
+        list->clearSelection();
+        QString message;
+        AnswerNextMessageBox(QMessageBox::Ok, &message);
+        dialog.accept();
+        QCOMPARE(message, QStringLiteral("Select a level"));
+        QVERIFY(dialog.isVisible());
+    }
+
+    void ABonusAreaThatNamesNoLevelIsReportedAndTheLevelStays() {
+        CGameRom broken;
+        broken.LoadRom(samplePath.toStdString());
+        broken.bonusArea.area = 37; // slots go up to 32
+        broken.SaveRom(dir.Path("bonus-37.nes"));
+        QVERIFY(Open(Path("bonus-37.nes")));
+        QString message;
+        PickBonusLevelInNextDialog(0, [&message] { AnswerNextMessageBox(QMessageBox::Ok, &message); });
+        window->Action(kCmdSelectLevel)->trigger();
+        QCOMPARE(message, QStringLiteral("The bonus area names a level that does not exist"));
+        QVERIFY(window->windowTitle().endsWith(QStringLiteral("Level 1-1")));
+        QVERIFY(!window->Rom().view.bonusMode);
+    }
+
+    void ABrokenFileIsReportedAndASecondOpenRefused() {
+        QVERIFY(Open({}));
+        QString message;
+        const QString broken = QString::fromStdString(dir.Write("broken.nes", Bytes(100, 0x4E)));
+        AnswerNextMessageBox(QMessageBox::Ok, &message);
+        QVERIFY(!window->OpenRom(broken));
+        QVERIFY(message.startsWith(QStringLiteral("Unable to load file '%1'.").arg(broken)));
+        QVERIFY(message.endsWith(QStringLiteral("Loader returned error: 'CNROM file corrupt'")));
+        QVERIFY(!window->Action(kCmdSelectLevel)->isEnabled());
+
+        QVERIFY(window->OpenRom(samplePath));
+        AnswerNextMessageBox(QMessageBox::Ok, &message);
+        QVERIFY(!window->OpenRom(samplePath));
+        QCOMPARE(message,
+                 QStringLiteral("File already loaded.\nClose the editor and open again to load new file."));
+        QVERIFY(window->windowTitle().endsWith(QStringLiteral("Level 1-1")));
+    }
+
+    // Background steps far steeper than the game's would make a canvas of gigabytes: the level is drawn
+    // cut at the height limit and the status bar says so; the save keeps the steps as they were read.
+    void ASteepLevelIsDrawnCutAndSavedAsRead() {
+        Bytes steep = sample::MakeSampleGame().file;
+        std::fill_n(steep.begin() + kStepTableOffset, 8, 0x7F);
+        QVERIFY(Open(QString::fromStdString(dir.Write("steep.nes", steep))));
+        QCOMPARE(window->Canvas()->PictureSize().height(), kMaxCanvasHeight);
+        QCOMPARE(window->StatusText(kLayoutStatusPart), QString::fromLatin1(kDrawnCutText));
+        QVERIFY(window->SaveRomAs(Path("steep-saved.nes")));
+
+        QVERIFY(Open(samplePath));
+        QVERIFY(window->StatusText(kLayoutStatusPart).isEmpty());
+        QVERIFY(window->SaveRomAs(Path("plain-saved.nes")));
+        Bytes plainSaved = test::TempDir::Read(dir.Path("plain-saved.nes"));
+        std::fill_n(plainSaved.begin() + kStepTableOffset, 8, 0x7F);
+        QVERIFY(test::TempDir::Read(dir.Path("steep-saved.nes")) == plainSaved);
+    }
+
+    void SaveAsWritesTheRomAndRenamesTheWindowAndAFailedSaveIsReported() {
+        QVERIFY(Open(samplePath));
+        QString message;
+        AnswerNextMessageBox(QMessageBox::Ok, &message);
+        QVERIFY(!window->SaveRomAs(Path("no/such/folder/x.nes")));
+        QVERIFY(message.startsWith(QStringLiteral("Unable to save file '%1'.").arg(samplePath)));
+        QVERIFY(message.endsWith(QStringLiteral("Loader returned error: 'Write error'")));
+        QVERIFY(window->windowTitle().contains(QStringLiteral("[sample.nes]")));
+
+        QVERIFY(window->SaveRomAs(Path("saved.nes")));
+        QCOMPARE(window->windowTitle(),
+                 QStringLiteral("NES Tikaroo Level Editor v1.1.1 [saved.nes] - Level 1-1"));
+        CGameRom reopened;
+        reopened.LoadRom(dir.Path("saved.nes"));
+        QVERIFY(reopened.gameSettings == window->Rom().gameSettings);
+    }
+
+    void ChangesRedrawTheCanvasAndMarkTheFileModified() {
+        QVERIFY(Open(samplePath));
+        QSignalSpy marks(window.get(), &CMainWindow::ModifiedChanged);
+        CNesCanvas* canvas = window->Canvas();
+        canvas->clearFocus(); // the frame stops blinking: only redraws repaint now
+        PaintCounter paints(canvas->viewport());
+        QCoreApplication::processEvents();
+
+        // An object moves: only the markers are redrawn, and the canvas repaints.
+        paints.count = 0;
+        window->ApplyChange(Redraw::Overlay, [](CGameRom& rom) { rom.levels[0].objectLists[0][0].x += 8; });
+        QCoreApplication::processEvents();
+        QVERIFY(paints.count > 0);
+        QVERIFY(window->Modified());
+        QCOMPARE(marks.size(), 1);
+
+        // Every room steps its background the same way: the canvas changes height, its scroll range too.
+        const int height = canvas->PictureSize().height();
+        window->ApplyChange(Redraw::Rooms, [](CGameRom& rom) {
+            for (LevelRoom& room : rom.levelSets.at(rom.levels[0].levelSet).rooms) room.background = 0;
+        });
+        QVERIFY(canvas->PictureSize().height() != height);
+        QCOMPARE(canvas->verticalScrollBar()->maximum(),
+                 canvas->PictureSize().height() - canvas->viewport()->height());
+
+        QVERIFY(window->SaveRomAs(Path("changed.nes")));
+        QVERIFY(!window->Modified());
+        QCOMPARE(marks.size(), 2);
+    }
+
+    // Bonus levels open at their start, a save leaves the view alone, and gaining the focus selects the
+    // current room again where the view stands.
+    void TheViewMovesOnlyWhereTheUserAsks() {
+        QVERIFY(Open(samplePath));
+        CNesCanvas* canvas = window->Canvas();
+        QScrollBar* bar = canvas->horizontalScrollBar();
+        for (int room = 0; room < 10; ++room) QTest::keyClick(canvas, Qt::Key_Right);
+        const int scrolled = bar->value();
+        QVERIFY(scrolled > 0);
+
+        window->SetStatusText(1, QString()); // as an object's text would replace the room's
+        bar->setValue(0);
+        QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
+        QApplication::sendEvent(canvas, &focusIn);
+        QVERIFY(window->StatusText(1).contains(QStringLiteral("Room[11]")));
+        QCOMPARE(bar->value(), 0);
+
+        bar->setValue(scrolled);
+        QVERIFY(window->SaveRomAs(Path("view.nes")));
+        QCOMPARE(bar->value(), scrolled);
+        QCOMPARE(window->CurrentRoom(), 10);
+
+        bar->setValue(bar->maximum());
+        window->ShowLevel({true, 2});
+        QVERIFY(bar->maximum() > 0);
+        QCOMPARE(bar->value(), 0);
+    }
+
+    void RunGameHandsOnTheAbsolutePathOfARomOpenedByARelativeOne() {
+        const QString folder = QDir::currentPath();
+        QDir::setCurrent(QFileInfo(samplePath).absolutePath());
+        const bool opened = Open(QFileInfo(samplePath).fileName());
+        QDir::setCurrent(folder);
+        QVERIFY(opened);
+        UrlCatcher catcher;
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "Open");
+        window->Action(kCmdRunGame)->trigger();
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        QCOMPARE(catcher.urls, QList<QUrl>{QUrl::fromLocalFile(samplePath)});
+    }
+
+    // An unsaved edit is saved first (or nothing is exported); the patch makes the saved file of the
+    // original; the original is offered again, and a name without an extension takes the filter's.
+    void ExportPatchSavesFirstAndMakesTheSavedFileOfTheOriginal() {
+        const QString hack = QString::fromStdString(dir.Write("hack.nes", sample::MakeSampleGame().file));
+        QVERIFY(Open(hack));
+        window->ApplyChange(Redraw::Nothing, [](CGameRom& rom) { rom.gameSettings.lives = 9; });
+        OnNextModal<QMessageBox>([](QMessageBox* box) { box->button(QMessageBox::No)->click(); });
+        window->Action(kCmdExportPatch)->trigger();
+        QVERIFY(window->Modified());
+        QCOMPARE(test::TempDir::Read(hack.toStdString()), sample::MakeSampleGame().file);
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+
+        QString question, caption;
+        OnNextModal<QMessageBox>([&](QMessageBox* box) {
+            question = box->text();
+            caption = box->windowTitle();
+            box->button(QMessageBox::Yes)->click();
+            ChooseFile(samplePath, [&] { ChooseFile(Path("hack.bps")); });
+        });
+        window->Action(kCmdExportPatch)->trigger();
+        QCOMPARE(caption, QStringLiteral("Export patch"));
+        QVERIFY(question.contains(QStringLiteral("Save the ROM now?")));
+        QVERIFY(!window->Modified());
+        const Bytes original = test::TempDir::Read(samplePath.toStdString());
+        const Bytes saved = test::TempDir::Read(hack.toStdString());
+        QCOMPARE(ApplyBpsPatch(original, test::TempDir::Read(dir.Path("hack.bps"))), saved);
+
+        QString offered;
+        OnNextModal<QFileDialog>([&](QFileDialog* dialog) {
+            offered = dialog->selectedFiles().value(0);
+            static_cast<QDialog*>(dialog)->accept();
+            OnNextModal<QFileDialog>([&](QFileDialog* patchDialog) {
+                patchDialog->selectNameFilter(QStringLiteral("IPS patch (*.ips)"));
+                patchDialog->selectFile(Path("shared"));
+                static_cast<QDialog*>(patchDialog)->accept();
+            });
+        });
+        window->Action(kCmdExportPatch)->trigger();
+        QCOMPARE(offered, samplePath);
+        QCOMPARE(ApplyIpsPatch(original, test::TempDir::Read(dir.Path("shared.ips"))), saved);
+        QVERIFY(window->StatusText(0).startsWith(QStringLiteral("IPS patch written: shared.ips")));
+    }
+
+    void ClosingWithARomAsksFirst() {
+        QVERIFY(Open(samplePath));
+        QString question;
+        AnswerNextMessageBox(QMessageBox::No, &question);
+        window->close();
+        QCOMPARE(question, QStringLiteral("Are you sure that you want to close 'sample.nes'?"));
+        QVERIFY(window->isVisible());
+        AnswerNextMessageBox(QMessageBox::Yes, &question);
+        window->close();
+        QVERIFY(!window->isVisible());
     }
 };
 
