@@ -1,0 +1,338 @@
+// The edit commands of the window end to end on the sample: levels, level sets, game settings and the
+// bonus area; palettes; graphics sets. The real dialogs are driven by keys and the mouse, and the saved
+// file differs from the unedited save in exactly the edited places.
+#include "dialogs/block_editor_dlg.h"
+#include "dialogs/blocks_editor_dlg.h"
+#include "dialogs/bonus_level_settings_dlg.h"
+#include "dialogs/choose_number_dlg.h"
+#include "dialogs/dialog_driver.h"
+#include "dialogs/game_settings_dlg.h"
+#include "dialogs/graphic_set_editor_dlg.h"
+#include "dialogs/graphic_set_man_dlg.h"
+#include "dialogs/level_prop_dlg.h"
+#include "dialogs/level_set_editor_dlg.h"
+#include "dialogs/pal_editor_dlg.h"
+#include "dialogs/pal_modifier_dlg.h"
+#include "dialogs/pal_upd_editor_dlg.h"
+#include "dialogs/tile_import_dlg.h"
+#include "dialogs/tile_sheet_file.h"
+#include "dump_differences.h"
+#include "editor/main_window.h"
+#include "editor/nes_canvas.h"
+#include "game/level_selection.h"
+#include "render/level_renderer.h"
+#include "render/nes_colors.h"
+#include "render/tile_sheet.h"
+#include "sample_game.h"
+#include "support/temp_dir.h"
+#include "support/tile_sheet_pictures.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QListWidget>
+#include <QSpinBox>
+#include <QTreeWidget>
+
+#include <memory>
+
+using namespace tikaroo;
+using namespace tikaroo::test;
+
+namespace {
+
+// What the canvas shows right of the first room, where the blinking frame stands.
+QImage CanvasView(CMainWindow& window) {
+    return window.Canvas()->viewport()->grab(QRect(128, 0, 600, 500)).toImage();
+}
+
+// The level pictures of the first `count` level slots.
+std::vector<PictureBuffer> LevelPictures(CGameRom rom, std::size_t count) {
+    CLevelRenderer renderer;
+    std::vector<PictureBuffer> pictures;
+    for (std::size_t slot = 0; slot < count; ++slot) {
+        SelectLevel(rom, {false, static_cast<std::uint8_t>(slot)});
+        renderer.PrepareLevel(rom, rom);
+        pictures.push_back(renderer.LevelPicture());
+    }
+    return pictures;
+}
+
+// In the open graphics manager: imports `sheet` into bank 1 with the proposed assignment.
+void ImportIntoBankOne(CGraphicSetManDlg* manager, const QString& sheet) {
+    auto* list = manager->findChild<QTreeWidget*>();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->topLevelItem(0)).center());
+    OnNextModal<QFileDialog>([sheet](QFileDialog* files) {
+        files->selectFile(sheet);
+        static_cast<QDialog*>(files)->accept();
+        OnNextModal<CTileImportDlg>(
+            [](CTileImportDlg* importer) { QTest::keyClick(importer, Qt::Key_Return); });
+    });
+    QTest::mouseClick(Button(manager, QStringLiteral("Import tiles...")), Qt::LeftButton);
+}
+
+CNesCanvas* KeyCanvas(QWidget* dialog) {
+    return dialog->findChild<CNesCanvas*>();
+}
+
+} // namespace
+
+class CommandsTest : public QObject {
+    Q_OBJECT
+    TempDir dir;
+    QString samplePath;
+    QString sheetPath;
+    CGameRom unedited; // the sample saved without edits and opened again
+    std::unique_ptr<CMainWindow> mainWindow;
+
+    // A new window on the sample, active: shortcuts reach only the active window.
+    bool OpenSample() {
+        mainWindow = std::make_unique<CMainWindow>();
+        mainWindow->resize(1200, 800);
+        mainWindow->show();
+        mainWindow->activateWindow();
+        return QTest::qWaitForWindowActive(mainWindow.get()) && mainWindow->OpenRom(samplePath);
+    }
+
+    // Where the dump of a saved file differs from that of the unedited save, sorted.
+    QStringList Differences(const std::string& edited) {
+        QStringList differences;
+        CollectDifferences(DumpOf(dir.Path("unedited.nes")), DumpOf(edited), "", differences);
+        differences.sort();
+        return differences;
+    }
+
+private slots:
+    void initTestCase() {
+        samplePath = QString::fromStdString(dir.Write("sample.nes", sample::MakeSampleGame().file));
+        unedited.LoadRom(samplePath.toStdString());
+        unedited.SaveRom(dir.Path("unedited.nes"));
+        unedited.LoadRom(dir.Path("unedited.nes"));
+        sheetPath = QString::fromStdString(dir.Path("sheet.png"));
+        QVERIFY(WritePngFile(DrawTileSheet(PatternedTiles(), test::kAscendingGreys), sheetPath));
+    }
+    void cleanup() { mainWindow.reset(); }
+
+    void EditsInTheDialogsReachTheSavedFileAndNothingElse() {
+        QVERIFY(OpenSample());
+        CMainWindow& window = *mainWindow;
+        const QImage before = CanvasView(window);
+
+        OnNextModal<CLevelPropDlg>([](CLevelPropDlg* dialog) {
+            QTest::mouseClick(dialog->findChild<QCheckBox*>("egg0"), Qt::LeftButton, {}, QPoint(6, 6));
+            Keys(dialog->findChild<QSpinBox*>("topOfScreen1"), {Qt::Key_Up});
+            Keys(dialog->findChild<QComboBox*>("paletteSet"), {Qt::Key_Down});
+            Keys(dialog->findChild<QComboBox*>("paletteUpdater"), {Qt::Key_Down, Qt::Key_Return});
+        });
+        window.Action(kCmdLevelSettings)->trigger();
+        QVERIFY(CanvasView(window) != before); // drawn again in the level's new palettes
+        QVERIFY(window.Modified());
+
+        for (int created = 0; created < 2; ++created) {
+            OnNextModal<CLevelSetEditorDlg>([](CLevelSetEditorDlg* dialog) {
+                Keys(dialog->findChild<QComboBox*>("music"), {Qt::Key_End, Qt::Key_Return});
+            });
+            window.Action(kCmdCreateLevelSet)->trigger();
+        }
+        QCOMPARE(window.Rom().levelSets.size(), unedited.levelSets.size() + 2);
+
+        window.ShowLevel({false, 1});
+        OnNextModal<CLevelPropDlg>([](CLevelPropDlg* dialog) {
+            // The first of the two new sets: the second is left to no level.
+            Keys(dialog->findChild<QComboBox*>("levelSet"), {Qt::Key_End, Qt::Key_Up, Qt::Key_Return});
+        });
+        window.Action(kCmdLevelSettings)->trigger();
+
+        OnNextModal<CGameSettingsDlg>([](CGameSettingsDlg* dialog) {
+            Keys(dialog->findChild<QSpinBox*>("lives"), {Qt::Key_Up});
+            Keys(dialog->findChild<QComboBox*>("weapon"), {Qt::Key_Down, Qt::Key_Return});
+        });
+        window.Action(kCmdGameSettings)->trigger();
+        OnNextModal<CBonusLevelSettingsDlg>([](CBonusLevelSettingsDlg* dialog) {
+            Keys(dialog->findChild<QComboBox*>("area"), {Qt::Key_Down});
+            Keys(dialog->findChild<QSpinBox*>("beginFrom"), {Qt::Key_Up, Qt::Key_Return});
+        });
+        window.Action(kCmdBonusArea)->trigger();
+
+        QVERIFY(window.SaveRomAs(QString::fromStdString(dir.Path("edited.nes"))));
+        const QJsonObject edited = DumpOf(dir.Path("edited.nes"));
+
+        const auto newSet = QString::number(unedited.levelSets.size());
+        QCOMPARE(edited["levels"][1]["levelSet"].toInteger(), qint64(unedited.levelSets.size()));
+        QStringList expected = {".levels[0].eggValues", ".levels[0].paletteSet", ".levels[0].paletteUpdater",
+                                ".levels[1].levelSet",  ".levelSets[0].tops[0]", ".levelSets[" + newSet + "]",
+                                ".gameSettings.weapon", ".gameSettings.lives",   ".bonusArea.area",
+                                ".bonusArea.beginFrom"};
+        for (std::size_t bonus = 0; bonus < kBonusLevelCount; ++bonus)
+            for (std::size_t list = 0; list < kObjectsListCount; ++list)
+                for (std::size_t i = 0; i < unedited.bonusLevels[bonus].objectLists[list].size(); ++i)
+                    expected << QStringLiteral(".bonusLevels[%1].objectLists[%2][%3].x")
+                                    .arg(bonus)
+                                    .arg(list)
+                                    .arg(i);
+        expected.sort();
+        QCOMPARE(Differences(dir.Path("edited.nes")), expected);
+    }
+
+    void PaletteEditsReachTheSavedRomInExactlyTheirPlaces() {
+        QVERIFY(OpenSample());
+        CMainWindow& window = *mainWindow;
+        const CGameRom& before = unedited;
+        const QImage shownBefore = CanvasView(window);
+        const std::size_t levelSet = window.Rom().levels[0].paletteSet;
+        // Colour 1 of sub-palette 0: the ground of level 1-1.
+        const std::uint8_t oldColour = before.paletteSets[levelSet][1];
+
+        OnNextModal<CPalEditorDlg>([](CPalEditorDlg* editor) {
+            CBoxGridCanvas* canvas = Canvas(editor);
+            canvas->Select(1);
+            QTest::keyClick(canvas, Qt::Key_Plus);
+            editor->findChild<QComboBox*>()->setCurrentIndex(3);
+            OnNextModal<CChooseNumberDlg>([](CChooseNumberDlg* chooser) {
+                auto* list = chooser->findChild<QListWidget*>();
+                list->setCurrentItem(list->findItems(QStringLiteral("#8"), Qt::MatchExactly).front());
+                QTest::keyClick(list, Qt::Key_Return);
+            });
+            QTest::mouseClick(Button(editor, QStringLiteral("->")), Qt::LeftButton);
+            QTest::keyClick(canvas, Qt::Key_Return);
+        });
+        window.Action(kCmdPalettesEditor)->trigger();
+        QVERIFY(CanvasView(window) != shownBefore);
+        QVERIFY(window.Modified());
+
+        OnNextModal<CPalEditorDlg>([](CPalEditorDlg* editor) {
+            editor->findChild<QComboBox*>()->setCurrentIndex(1);
+            Keys(Canvas(editor), {Qt::Key_Right, Qt::Key_Minus, Qt::Key_Return});
+        });
+        const QImage shownWithNewColours = CanvasView(window);
+        window.Action(kCmdOtherPalettes)->trigger();
+        QCOMPARE(CanvasView(window), shownWithNewColours);
+
+        OnNextModal<CPalUpdEditorDlg>([](CPalUpdEditorDlg* editor) {
+            QString message;
+            AnswerNextMessageBox(QMessageBox::Ok, &message);
+            QTest::mouseClick(Button(editor, QStringLiteral("+")), Qt::LeftButton);
+            CBoxGridCanvas* canvas = Canvas(editor);
+            canvas->Select(60);
+            OnNextModal<CPalModifierDlg>([](CPalModifierDlg* modifier) {
+                Canvas(modifier)->Select(5);
+                Keys(Canvas(modifier), {Qt::Key_Plus, Qt::Key_Return});
+            });
+            QTest::keyClick(canvas, Qt::Key_Insert);
+            QTest::keyClick(canvas, Qt::Key_Return);
+        });
+        window.Action(kCmdPaletteUpdaters)->trigger();
+
+        QVERIFY(window.SaveRomAs(QString::fromStdString(dir.Path("edited.nes"))));
+        CGameRom after;
+        after.LoadRom(dir.Path("edited.nes"));
+
+        QStringList expected = {QStringLiteral(".paletteSets[%1][1]").arg(levelSet)};
+        for (std::size_t entry = 0; entry < kPaletteColours; ++entry)
+            if (before.paletteSets[3][entry] != before.paletteSets[7][entry])
+                expected << QStringLiteral(".paletteSets[7][%1]").arg(entry);
+        // The shown updater is the last (level 1-1 names none); the new modifier comes last in it.
+        const std::size_t shown = before.paletteUpdaters.size() - 1;
+        expected << QStringLiteral(".paletteUpdaters[%1].modifiers[%2]")
+                        .arg(shown)
+                        .arg(before.paletteUpdaters.at(shown).modifiers.size());
+        expected << QStringLiteral(".otherPalettes[17]");
+        expected.sort();
+        QCOMPARE(Differences(dir.Path("edited.nes")), expected);
+        // The copy no level names is dropped by the save.
+        QCOMPARE(after.paletteUpdaters.size(), before.paletteUpdaters.size());
+
+        const PictureBuffer oldPicture = LevelPictures(before, 1)[0];
+        const PictureBuffer newPicture = LevelPictures(after, 1)[0];
+        int changed = 0;
+        for (std::int32_t y = 0; y < oldPicture.Height(); ++y)
+            for (std::int32_t x = 0; x < oldPicture.Width(); ++x)
+                if (oldPicture.Pixel(x, y) != newPicture.Pixel(x, y)) {
+                    ++changed;
+                    QCOMPARE(oldPicture.Pixel(x, y), NesColour(oldColour));
+                    QCOMPARE(newPicture.Pixel(x, y), NesColour(static_cast<std::uint8_t>(oldColour + 1)));
+                }
+        QVERIFY(changed > 0);
+    }
+
+    // Cancel in the manager drops everything, imports included; the same dialogs confirmed change the
+    // saved levels of the edited set and no other level.
+    void EditsThroughTheDialogsReachTheSavedLevelsOfTheirSetOnly() {
+        QVERIFY(OpenSample());
+        CMainWindow& window = *mainWindow;
+        const EditGraphicSets uneditedSets = *window.Rom().ExpandGraphicSets();
+        const EditGraphicSet& set = uneditedSets.at(0);
+        const std::uint8_t cellBlock = set.rooms[0][2 * 4 + 1]; // room 1, row 2, column 1
+        bool opened = false;
+        OnNextModal<CGraphicSetManDlg>([this, &uneditedSets, &opened](CGraphicSetManDlg* manager) {
+            opened = true;
+            ImportIntoBankOne(manager, sheetPath);
+            QCOMPARE(manager->Sets()[0].tiles, PatternedTiles());
+            OnNextModal<CGraphicSetEditorDlg>([](CGraphicSetEditorDlg* editor) {
+                QTest::mouseClick(Button(editor, QStringLiteral("+")), Qt::LeftButton);
+                QTest::keyClick(KeyCanvas(editor), Qt::Key_Return);
+            });
+            QTest::mouseClick(Button(manager, QStringLiteral("Set editor...")), Qt::LeftButton);
+            QCOMPARE(manager->Sets()[0].rooms.size(), uneditedSets[0].rooms.size() + 1);
+            QTest::keyClick(manager, Qt::Key_Escape);
+        });
+        QTest::keyClick(&window, Qt::Key_J, Qt::ControlModifier);
+        QVERIFY(opened);
+        QCOMPARE(*window.Rom().ExpandGraphicSets(), uneditedSets);
+        QVERIFY(!window.Modified());
+
+        window.activateWindow(); // the offscreen platform does not hand it back when a dialog closes
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        OnNextModal<CGraphicSetManDlg>([this](CGraphicSetManDlg* manager) {
+            ImportIntoBankOne(manager, sheetPath);
+            OnNextModal<CGraphicSetEditorDlg>([](CGraphicSetEditorDlg* editor) {
+                // The cell's block steps on by one; then tile 0 and the top left attribute of that block.
+                ClickPicture(KeyCanvas(editor), 32 + 4, 2 * 32 + 4);
+                Keys(KeyCanvas(editor), {Qt::Key_Plus});
+                OnNextModal<CBlocksEditorDlg>([](CBlocksEditorDlg* blocks) {
+                    OnNextModal<CBlockEditorDlg>([](CBlockEditorDlg* block) {
+                        Keys(KeyCanvas(block), {Qt::Key_Plus, Qt::Key_C, Qt::Key_Return});
+                    });
+                    Keys(KeyCanvas(blocks), {Qt::Key_Insert, Qt::Key_Return});
+                });
+                QTest::mouseClick(Button(editor, QStringLiteral("Modify block...")), Qt::LeftButton);
+                // A room that no level uses yet.
+                QTest::mouseClick(Button(editor, QStringLiteral("+")), Qt::LeftButton);
+                QTest::keyClick(KeyCanvas(editor), Qt::Key_Return);
+            });
+            QTest::mouseClick(Button(manager, QStringLiteral("Set editor...")), Qt::LeftButton);
+            QTest::keyClick(manager, Qt::Key_Return);
+        });
+        QTest::keyClick(&window, Qt::Key_J, Qt::ControlModifier);
+        QVERIFY(window.Modified());
+        const EditGraphicSet edited = window.Rom().ExpandGraphicSets()->at(0);
+        QCOMPARE(edited.tiles, PatternedTiles());
+        const EditBlock& block = edited.blocks[edited.rooms[0][2 * 4 + 1]];
+        QCOMPARE(block[0], static_cast<std::uint8_t>(set.blocks[cellBlock + 1][0] + 1));
+        QCOMPARE(block[19], static_cast<std::uint8_t>((set.blocks[cellBlock + 1][19] + 1) % 4));
+
+        QString message;
+        AnswerNextMessageBox(QMessageBox::Ok, &message);
+        QVERIFY(window.SaveRomAs(QString::fromStdString(dir.Path("edited.nes"))));
+        QCOMPARE(message,
+                 QStringLiteral("Graphic set #1: room #%1 is saved, but no level uses it; it will be gone "
+                                "when the ROM is opened again.")
+                     .arg(edited.rooms.size()));
+
+        CGameRom reopened;
+        reopened.LoadRom(dir.Path("edited.nes"));
+        EditGraphicSet stored = reopened.ExpandGraphicSets()->at(0);
+        stored.rooms.push_back(RoomGrid{});
+        QCOMPARE(stored, edited);
+        const std::vector<PictureBuffer> before = LevelPictures(unedited, kPlayableLevelCount);
+        const std::vector<PictureBuffer> after = LevelPictures(reopened, kPlayableLevelCount);
+        for (std::size_t slot = 0; slot < before.size(); ++slot) {
+            const bool setOne = reopened.levelSets.at(reopened.levels[slot].levelSet).GraphicSetId() == 0;
+            QVERIFY2(SamePixels(before[slot], after[slot]) != setOne, qPrintable(QString::number(slot)));
+        }
+    }
+};
+
+QTEST_MAIN(CommandsTest)
+#include "commands_test.moc"
