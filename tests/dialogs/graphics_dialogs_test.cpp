@@ -280,8 +280,8 @@ private slots:
         CNesCanvas* canvas = KeyCanvas(&dialog);
         const auto last = static_cast<std::uint8_t>(sets[0].blocks.size() - 1);
         ClickPicture(canvas, 3 * 32 + 4, 9 * 32 + 4);
-        const std::size_t cell = 9 * 4 + 3;
-        auto cellBlock = [&dialog, cell] { return dialog.Sets()[0].rooms[0][cell]; };
+        constexpr std::size_t cell = 9 * 4 + 3;
+        auto cellBlock = [&dialog] { return dialog.Sets()[0].rooms[0][cell]; };
         QTest::keyClick(canvas, Qt::Key_Space, Qt::ControlModifier);
         const std::uint8_t copied = cellBlock();
         for (int i = 0; i <= last - copied; ++i) QTest::keyClick(canvas, Qt::Key_Plus);
