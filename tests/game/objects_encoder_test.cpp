@@ -15,50 +15,46 @@ ObjectEntry Object(std::uint8_t id, std::uint32_t x, std::uint8_t param1 = 0, st
     return ObjectEntry{id, x, param1, param2, 0};
 }
 
-Bytes Stream(ObjectsList list) {
-    Bytes out{0xAA}; // emptied by the encoder
-    EncodeObjectsList(list, out);
-    return out;
-}
-
-TEST(ObjectsListEncoding, SmallListsGiveTheirStreamBytes) {
-    EXPECT_EQ(Stream({Object(5, 16)}), (Bytes{0x00, 0x85, 0x80, 0x00}));
-    // 40 bits end on a byte boundary, so a whole zero byte follows.
-    EXPECT_EQ(Stream({Object(5, 16), Object(7, 56)}), (Bytes{0x00, 0x85, 0x0A, 0x3C, 0x00, 0x00}));
-    EXPECT_TRUE(Stream({}).empty());
-}
-
-TEST(ObjectsListEncoding, ParametersFollowTheIdFromIds56And62) {
-    EXPECT_EQ(Stream({Object(55, 8, 1, 2)}), BitsToBytes("0000000001 110111 1 0000000000"));
-    EXPECT_EQ(Stream({Object(56, 8, 0xA5, 2)}), BitsToBytes("0000000001 111000 10100101 1 0000000000"));
-    EXPECT_EQ(Stream({Object(62, 8, 0xA5, 0x3C)}),
-              BitsToBytes("0000000001 111110 10100101 00111100 1 0000000000"));
-}
-
-TEST(ObjectsListEncoding, ShortStepsStopAt379Pixels) {
-    // 40 bits of short-form streams end on a byte boundary: a zero byte follows.
-    EXPECT_EQ(Stream({Object(1, 0), Object(2, 40)}),
-              BitsToBytes("0000000000 000001 0 000101 000010 1 0000000000 00000000"));
-    EXPECT_EQ(Stream({Object(1, 0), Object(2, 376)}),
-              BitsToBytes("0000000000 000001 0 101111 000010 1 0000000000 00000000"));
-    EXPECT_EQ(Stream({Object(1, 0), Object(2, 384)}),
-              BitsToBytes("0000000000 000001 1 0000110000 000010 1 0000000000"));
-    EXPECT_EQ(Stream({Object(1, 0), Object(2, 400)}),
-              BitsToBytes("0000000000 000001 1 0000110010 000010 1 0000000000"));
-}
-
-TEST(ObjectsListEncoding, SameXUsesTheLongFormUnlessItsPositionWouldEndTheList) {
-    EXPECT_EQ(Stream({Object(5, 16), Object(7, 16)}),
-              BitsToBytes("0000000010 000101 1 0000000010 000111 1 0000000000"));
-    // Two objects at x 0: a long position 0 would end the list, so a step of 0 stands there.
-    EXPECT_EQ(Stream({Object(5, 0), Object(7, 0), Object(9, 80)}),
-              BitsToBytes("0000000000 000101 0 000000 000111 0 001010 001001 1 0000000000"));
-}
-
-TEST(ObjectsListEncoding, PastTheLongFormsReachShortStepsGoUpTo504Pixels) {
-    // 8200 is past the ten bits of a long position; a short step of 424 reaches it exactly.
-    EXPECT_EQ(Stream({Object(1, 7776), Object(2, 8200)}),
-              BitsToBytes("1111001100 000001 0 110101 000010 1 0000000000 00000000"));
+// The forms the game's own lists use; a stream of whole bytes gets a zero byte more.
+TEST(ObjectsListEncoding, ListsGiveTheStreamsOfTheGame) {
+    const struct {
+        const char* name;
+        ObjectsList list;
+        const char* bits;
+    } cases[] = {
+        {"empty", {}, ""},
+        {"one object", {Object(5, 16)}, "0000000010 000101 1 0000000000"},
+        {"no parameters below id 56", {Object(55, 8, 1, 2)}, "0000000001 110111 1 0000000000"},
+        {"param1 from id 56", {Object(56, 8, 0xA5, 2)}, "0000000001 111000 10100101 1 0000000000"},
+        {"param2 from id 62",
+         {Object(62, 8, 0xA5, 0x3C)},
+         "0000000001 111110 10100101 00111100 1 0000000000"},
+        {"short step, whole bytes",
+         {Object(1, 0), Object(2, 40)},
+         "0000000000 000001 0 000101 000010 1 0000000000 00000000"},
+        {"longest short step",
+         {Object(1, 0), Object(2, 376)},
+         "0000000000 000001 0 101111 000010 1 0000000000 00000000"},
+        {"384 pixels on: long",
+         {Object(1, 0), Object(2, 384)},
+         "0000000000 000001 1 0000110000 000010 1 0000000000"},
+        {"same x: long",
+         {Object(5, 16), Object(7, 16)},
+         "0000000010 000101 1 0000000010 000111 1 0000000000"},
+        {"a long position 0 would end the list: a step of 0",
+         {Object(5, 0), Object(7, 0), Object(9, 80)},
+         "0000000000 000101 0 000000 000111 0 001010 001001 1 0000000000"},
+        {"past the long positions short steps reach 504",
+         {Object(1, 7776), Object(2, 8200)},
+         "1111001100 000001 0 110101 000010 1 0000000000 00000000"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Bytes out{0xAA}; // emptied by the encoder
+        ObjectsList list = c.list;
+        EncodeObjectsList(list, out);
+        EXPECT_EQ(out, BitsToBytes(c.bits));
+    }
 }
 
 TEST(ObjectsListEncoding, SortsTheModelListStablyByX) {
