@@ -96,8 +96,9 @@ TEST_F(ObjectsEncoderTest, WritesStreamsOnceAndBothObjectsTables) {
               test::BytesAt(image, layout::kObjectsBank, third, third - second));
 
     // The low-byte and high-byte tables name the level table and then the bonus table.
-    EXPECT_EQ(test::BytesAt(image, layout::kTablesBank, test::kSmallObjectsLowBytes, 2), (Bytes{0x00, 0xC6}));
-    EXPECT_EQ(test::BytesAt(image, layout::kTablesBank, test::kSmallObjectsHighBytes, 2),
+    EXPECT_EQ(test::BytesAt(image, layout::kTablesBank, test::minimal::kObjectsLowBytes, 2),
+              (Bytes{0x00, 0xC6}));
+    EXPECT_EQ(test::BytesAt(image, layout::kTablesBank, test::minimal::kObjectsHighBytes, 2),
               (Bytes{0xCD, 0xCD}));
 }
 

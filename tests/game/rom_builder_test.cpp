@@ -76,7 +76,7 @@ TEST_F(RomBuilderTest, WritesTheSettingsAndTheBonusAreaInPlace) {
         {0x85A1, 117},  {0x85B3, 117}, {0x85A8, 5},    {0x85B8, 117}, {0x850D, 0xF0},
         {0x850E, 0xFF}, {0x8C5E, 1},   {0xC21E, 0x18}, {0xACDB, 1},   {0x8C86, 3},
         {0x8C87, 2},    {0x8C88, 1},   {0x8C89, 2},    {0x87F7, 4},   {0x8089, 6},
-        {0x8182, 3},    {0x8186, 1},   {0x818A, 2},    {0xBBA4, 48},  {test::kSmallEggValues + 7, 0xB4}};
+        {0x8182, 3},    {0x8186, 1},   {0x818A, 2},    {0xBBA4, 48},  {test::minimal::kEggValues + 7, 0xB4}};
     for (const auto& [address, value] : expected) EXPECT_EQ(Byte(address), value) << std::hex << address;
 
     settings.holes = 1;

@@ -14,12 +14,6 @@
 
 namespace tikaroo::test {
 
-// Where the small game's image keeps the tables that the save writes in place.
-inline constexpr CpuPtr kSmallObjectsLowBytes = minimal::kObjectsLowBytes;
-inline constexpr CpuPtr kSmallObjectsHighBytes = minimal::kObjectsHighBytes;
-inline constexpr CpuPtr kSmallOtherPalettes = minimal::kOtherPalettes;
-inline constexpr CpuPtr kSmallEggValues = minimal::kEggValues;
-
 // The minimal game, loaded: every slot and bonus level plays level set 0 (64 zero rooms, graphic set
 // 0), graphic set 0 has one room, one LineGeom, one line of each kind and one block, sets 1-6 are
 // unused, an empty updater 0 that no level names, no objects.

@@ -103,17 +103,5 @@ TEST(ExpandedLoad, TakesTheImageAsItIsWithTheCurrentStubs) {
     }
 }
 
-TEST(ExpandedLoad, RefusesASecondImageAndChangesNothing) {
-    test::TempDir dir;
-    const std::string first =
-        dir.Write("a.nes", test::MakeInesFile({.mapper = 4, .prgBanks = 8, .chrBanks = 16}));
-    CGameImage image;
-    ASSERT_TRUE(LoadGameImage(image, first));
-    image.Write8(0x8000, 0xEE);
-    EXPECT_FALSE(LoadGameImage(image, dir.Write("b.nes", test::MakeOriginalFile())));
-    EXPECT_EQ(image.FileName(), first);
-    EXPECT_EQ(image.Read8(0x8000), 0xEE);
-}
-
 } // namespace
 } // namespace tikaroo
