@@ -48,7 +48,7 @@ protected:
     GameTables tables;
 };
 
-TEST_F(LevelSetsEncoderTest, UnusedSetsAreDroppedAndTheRestRenumbered) {
+TEST_F(LevelSetsEncoderTest, UnusedSetsAreDroppedAndEveryPointerTheGameReadsNamesTheTables) {
     tables.levelSets.clear();
     for (std::uint8_t id = 0; id < 6; ++id) AddSet(id, 64, id, id == 0 || id == 2 || id == 5);
     for (std::size_t slot = 0; slot < kLevelSlotCount; ++slot)
@@ -57,17 +57,7 @@ TEST_F(LevelSetsEncoderTest, UnusedSetsAreDroppedAndTheRestRenumbered) {
 
     const std::uint32_t end = EncodeLevelSets(image, tables, kTableArea);
 
-    ASSERT_EQ(tables.levelSets.size(), 3U);
-    const std::array<std::uint8_t, 3> oldIds = {0, 2, 5};
-    for (std::uint8_t id = 0; id < 3; ++id) {
-        EXPECT_EQ(tables.levelSets.at(id).id, id);
-        EXPECT_EQ(tables.levelSets.at(id).music, oldIds[id] + 1);
-    }
-    for (std::size_t slot = 0; slot < kPlayableLevelCount; ++slot)
-        EXPECT_EQ(tables.levels[slot].levelSet, slot % 3);
-    EXPECT_EQ(tables.levels[kBossSlot].levelSet, 2);
-    for (const Level& bonus : tables.bonusLevels) EXPECT_EQ(bonus.levelSet, 2);
-
+    // How the model follows the new ids is the random round trip's to check; here the image's tables.
     // Music, level table A, tops pointers and tops, attributes, room pointers, one after the other.
     EXPECT_EQ(Word(layout::kLevelSetMusicPtr), kTableArea);
     EXPECT_EQ(test::BytesAt(image, 0, kTableArea, 3), (Bytes{1, 3, 6}));
