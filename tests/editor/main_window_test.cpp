@@ -355,18 +355,6 @@ private slots:
         QCOMPARE(ApplyIpsPatch(original, test::TempDir::Read(dir.Path("shared.ips"))), saved);
         QVERIFY(window->StatusText(0).startsWith(QStringLiteral("IPS patch written: shared.ips")));
     }
-
-    void ClosingWithARomAsksFirst() {
-        QVERIFY(Open(samplePath));
-        QString question;
-        AnswerNextMessageBox(QMessageBox::No, &question);
-        window->close();
-        QCOMPARE(question, QStringLiteral("Are you sure that you want to close 'sample.nes'?"));
-        QVERIFY(window->isVisible());
-        AnswerNextMessageBox(QMessageBox::Yes, &question);
-        window->close();
-        QVERIFY(!window->isVisible());
-    }
 };
 
 QTEST_MAIN(MainWindowTest)
