@@ -172,24 +172,6 @@ private slots:
         QCOMPARE(dialog.LevelLists()[4][0], rom.levels[4].objectLists[0]);
     }
 
-    void SelectObjectNeedsARowAndHandsItOver() {
-        CObjectsManagerDlg dialog({rom.LevelObjectsLists(), rom.BonusObjectsLists(), true, 1, -1, -1},
-                                  *images);
-        dialog.show();
-        QString message;
-        AnswerNextMessageBox(QMessageBox::Ok, &message);
-        QTest::mouseClick(dialog.findChild<QPushButton*>("selectObject"), Qt::LeftButton);
-        QCOMPARE(message, QStringLiteral("No object selected"));
-        auto* tree = dialog.findChild<QTreeWidget*>("objects");
-        QTreeWidgetItem* row = tree->topLevelItem(1)->child(2);
-        tree->scrollToItem(row);
-        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(row).center());
-        QTest::mouseClick(dialog.findChild<QPushButton*>("selectObject"), Qt::LeftButton);
-        QCOMPARE(dialog.result(), CObjectsManagerDlg::kSelectObject);
-        QCOMPARE(dialog.Chosen().list, 1U);
-        QCOMPARE(dialog.Chosen().entry, rom.bonusLevels[1].objectLists[1][dialog.Chosen().index]);
-    }
-
     void TheRoomsMapStopsAtBothEnds() {
         const EditGraphicSets sets = *rom.ExpandGraphicSets();
         const Level& level = rom.levels[0];

@@ -299,6 +299,10 @@ private slots:
         QVERIFY(ShownLevel(Rom())->objectLists == before);
 
         Accelerator<CObjectsManagerDlg>(Qt::Key_F5, [](CObjectsManagerDlg* dialog) {
+            QString message; // nothing is selected yet
+            AnswerNextMessageBox(QMessageBox::Ok, &message);
+            QTest::mouseClick(dialog->findChild<QPushButton*>("selectObject"), Qt::LeftButton);
+            QVERIFY(message == QStringLiteral("No object selected") && dialog->isVisible());
             auto* tree = dialog->findChild<QTreeWidget*>("objects");
             QTreeWidgetItem* last = tree->topLevelItem(0)->child(tree->topLevelItem(0)->childCount() - 1);
             tree->scrollToItem(last);

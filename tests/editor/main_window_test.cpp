@@ -114,6 +114,24 @@ private slots:
         QVERIFY(!window->isVisible());
     }
 
+    void ABrokenFileIsReportedAndASecondOpenRefused() {
+        QVERIFY(Open({}));
+        QString message;
+        const QString broken = QString::fromStdString(dir.Write("broken.nes", Bytes(100, 0x4E)));
+        AnswerNextMessageBox(QMessageBox::Ok, &message);
+        QVERIFY(!window->OpenRom(broken));
+        QVERIFY(message.startsWith(QStringLiteral("Unable to load file '%1'.").arg(broken)));
+        QVERIFY(message.endsWith(QStringLiteral("Loader returned error: 'CNROM file corrupt'")));
+        QVERIFY(!window->Action(kCmdSelectLevel)->isEnabled());
+
+        QVERIFY(window->OpenRom(samplePath));
+        AnswerNextMessageBox(QMessageBox::Ok, &message);
+        QVERIFY(!window->OpenRom(samplePath));
+        QCOMPARE(message,
+                 QStringLiteral("File already loaded.\nClose the editor and open again to load new file."));
+        QVERIFY(window->windowTitle().endsWith(QStringLiteral("Level 1-1")));
+    }
+
     void CanvasStepsWithThePlusAndMinusKeysShiftedOrNot() {
         CNesCanvas canvas;
         QSignalSpy keys(&canvas, &CNesCanvas::KeyPressed);
@@ -187,24 +205,6 @@ private slots:
         QCOMPARE(message, QStringLiteral("The bonus area names a level that does not exist"));
         QVERIFY(window->windowTitle().endsWith(QStringLiteral("Level 1-1")));
         QVERIFY(!window->Rom().view.bonusMode);
-    }
-
-    void ABrokenFileIsReportedAndASecondOpenRefused() {
-        QVERIFY(Open({}));
-        QString message;
-        const QString broken = QString::fromStdString(dir.Write("broken.nes", Bytes(100, 0x4E)));
-        AnswerNextMessageBox(QMessageBox::Ok, &message);
-        QVERIFY(!window->OpenRom(broken));
-        QVERIFY(message.startsWith(QStringLiteral("Unable to load file '%1'.").arg(broken)));
-        QVERIFY(message.endsWith(QStringLiteral("Loader returned error: 'CNROM file corrupt'")));
-        QVERIFY(!window->Action(kCmdSelectLevel)->isEnabled());
-
-        QVERIFY(window->OpenRom(samplePath));
-        AnswerNextMessageBox(QMessageBox::Ok, &message);
-        QVERIFY(!window->OpenRom(samplePath));
-        QCOMPARE(message,
-                 QStringLiteral("File already loaded.\nClose the editor and open again to load new file."));
-        QVERIFY(window->windowTitle().endsWith(QStringLiteral("Level 1-1")));
     }
 
     // Background steps far steeper than the game's would make a canvas of gigabytes: the level is drawn
