@@ -1,5 +1,6 @@
-// The editor as a desktop program: preferences kept between runs, the emulator, backups, the unsaved
-// changes mark, the canvas zoom and grid.
+// The editor as a desktop program: how ROM files reach it (command line, drop, recent files, the
+// remembered folder), preferences kept between runs, the emulator, backups, the unsaved changes mark, the
+// canvas zoom and grid.
 #include "dialogs/dialog_driver.h"
 #include "dialogs/preferences_dlg.h"
 #include "editor/editor_settings.h"
@@ -13,11 +14,17 @@
 #include "support/temp_dir.h"
 
 #include <QAction>
+#include <QDir>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QProcess>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSettings>
 #include <QTest>
+#include <QUrl>
 #include <QWheelEvent>
 
 #include <filesystem>
@@ -28,18 +35,55 @@ using namespace tikaroo;
 using test::AnswerNextMessageBox;
 using test::OnNextModal;
 
+namespace {
+
+// The recent files menu as the user sees it when opening File.
+QMenu* RecentMenu(CMainWindow& window) {
+    emit window.menuBar()->actions().front()->menu()->aboutToShow();
+    return window.findChild<QMenu*>("recentFiles");
+}
+
+// Drags `urls` over the window and, when the window takes them and `release`, drops them; whether the
+// window took them.
+bool Drag(CMainWindow& window, const QList<QUrl>& urls, bool release) {
+    QMimeData data;
+    data.setUrls(urls);
+    const QPoint centre = window.rect().center();
+    QDragEnterEvent enter(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &enter);
+    if (!enter.isAccepted() || !release) return enter.isAccepted();
+    QDropEvent drop(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &drop);
+    return true;
+}
+
+int Lives(const QString& path) {
+    CGameRom rom;
+    rom.LoadRom(path.toStdString());
+    return rom.gameSettings.lives;
+}
+
+} // namespace
+
 class DesktopTest : public QObject {
     Q_OBJECT
     test::TempDir dir;
     QString samplePath;
+    const Bytes sampleFile = sample::MakeSampleGame().file;
 
-    QString Path(const char* name) const { return QString::fromStdString(dir.Path(name)); }
+    QString Path(const std::string& name) const { return QString::fromStdString(dir.Path(name)); }
 
-    // A window on a fresh copy of the sample whose emulator links `runTarget` to the ROM it is given (a
-    // link appears whole at once, while a copy could be read half written).
-    void OpenWithLinkingEmulator(CMainWindow& window, const QString& runTarget) {
+    // Shows `window` on the sample, or on a fresh copy `game.nes` whose emulator links `runTarget` to the
+    // ROM it is given, and no backup (a link appears whole at once, while a copy could be read half written).
+    void Open(CMainWindow& window, const QString& runTarget = {}) {
+        window.show();
+        if (runTarget.isEmpty()) {
+            QVERIFY(window.OpenRom(samplePath));
+            return;
+        }
         std::filesystem::copy_file(samplePath.toStdString(), dir.Path("game.nes"),
                                    std::filesystem::copy_options::overwrite_existing);
+        std::filesystem::remove(dir.Path("game.nes.bak"));
         QVERIFY(window.OpenRom(Path("game.nes")));
         Preferences preferences = window.CurrentPreferences();
         preferences.emulatorCommand = QStringLiteral("ln -s %f \"%1\"").arg(runTarget);
@@ -47,19 +91,118 @@ class DesktopTest : public QObject {
     }
 
 private slots:
-    void initTestCase() {
-        samplePath = QString::fromStdString(dir.Write("sample.nes", sample::MakeSampleGame().file));
-    }
+    void initTestCase() { samplePath = QString::fromStdString(dir.Write("sample.nes", sampleFile)); }
 
     void init() { QSettings().clear(); }
 
+    // The program itself, started as a desktop starts it: the file named opens and is remembered in
+    // the program's own settings, relative to the folder it was started in.
+    void TheFileOnTheCommandLineOpens() {
+        QProcess editor;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), Path("config"));
+        editor.setProcessEnvironment(environment);
+        editor.setWorkingDirectory(Path(""));
+        editor.start(QStringLiteral(TIKAROO_EDITOR_PATH), {QStringLiteral("sample.nes")});
+        QVERIFY(editor.waitForStarted());
+        const QString settings = Path("config/tikaroo/tikaroo-editor.conf");
+        QTRY_COMPARE_WITH_TIMEOUT(
+            QSettings(settings, QSettings::IniFormat).value(QStringLiteral("files/recent")).toStringList(),
+            QStringList{samplePath}, 20000);
+        editor.kill();
+        editor.waitForFinished();
+    }
+
+    // Only one local .nes file is taken; it opens, and while a ROM is loaded the drop is refused as Open
+    // refuses.
+    void ADroppedRomOpensOnce() {
+        const QUrl nes = QUrl::fromLocalFile(QStringLiteral("/games/a.nes"));
+        const std::tuple<const char*, QList<QUrl>, bool> cases[] = {
+            {"nes", {nes}, true},
+            {"upper case", {QUrl::fromLocalFile(QStringLiteral("/games/A.NES"))}, true},
+            {"other file", {QUrl::fromLocalFile(QStringLiteral("/games/a.txt"))}, false},
+            {"two files", {nes, nes}, false},
+            {"remote", {QUrl(QStringLiteral("https://example.org/a.nes"))}, false},
+        };
+        CMainWindow window;
+        window.show();
+        for (const auto& [name, urls, taken] : cases) QVERIFY2(Drag(window, urls, false) == taken, name);
+
+        QVERIFY(Drag(window, {QUrl::fromLocalFile(samplePath)}, true));
+        QTRY_VERIFY(window.Rom().loaded != 0);
+        QCOMPARE(window.RomFilePath(), samplePath);
+        QString warning;
+        QVERIFY(Drag(window, {QUrl::fromLocalFile(Path("other.nes"))}, true));
+        AnswerNextMessageBox(QMessageBox::Ok, &warning); // after the open that the drop has queued
+        QTRY_COMPARE(warning, QStringLiteral("File already loaded.\nClose the editor and open again to load "
+                                             "new file."));
+        QCOMPARE(window.RomFilePath(), samplePath);
+    }
+
+    // Newest first, each file once, at most eight; a file that is gone is shown disabled; an entry
+    // opens its file; "Clear list" empties the menu.
+    void RecentFilesOrderLimitAndClear() {
+        CMainWindow window;
+        window.show();
+        QVERIFY(!RecentMenu(window)->menuAction()->isEnabled());
+        QStringList paths;
+        for (int i = 0; i < 9; ++i) {
+            paths << QString::fromStdString(dir.Write("rom" + std::to_string(i) + ".nes", {}));
+            editor_settings::AddRecentFile(paths.back());
+        }
+        editor_settings::AddRecentFile(samplePath);
+        editor_settings::AddRecentFile(paths[7]);
+        QFile::remove(paths[6]);
+
+        QMenu* recent = RecentMenu(window);
+        QVERIFY(recent->menuAction()->isEnabled());
+        const QList<QAction*> items = recent->actions();
+        const QStringList expected = {paths[7], samplePath, paths[8], paths[6],
+                                      paths[5], paths[4],   paths[3], paths[2]};
+        for (int i = 0; i < expected.size(); ++i) {
+            QCOMPARE(items[i]->text(), QStringLiteral("&%1 %2").arg(i + 1).arg(expected[i]));
+            QCOMPARE(items[i]->isEnabled(), expected[i] != paths[6]);
+        }
+        QVERIFY(items[expected.size()]->isSeparator());
+
+        items[1]->trigger();
+        QVERIFY(window.Rom().loaded != 0);
+        QCOMPARE(editor_settings::RecentFiles().mid(0, 2), (QStringList{samplePath, paths[7]}));
+
+        recent = RecentMenu(window);
+        recent->actions().back()->trigger();
+        QCOMPARE(recent->actions().size(), 1);
+        QCOMPARE(recent->actions().front()->text(), QStringLiteral("Clear list"));
+        QVERIFY(!recent->menuAction()->isEnabled());
+        QVERIFY(editor_settings::RecentFiles().isEmpty());
+    }
+
+    // The folder of a file chosen in one run's dialog is where the next run's dialogs begin.
+    void TheLastFolderIsRemembered() {
+        QVERIFY(QDir().mkpath(Path("roms")));
+        const QString copy = Path("roms/copy.nes");
+        QVERIFY(QFile::copy(samplePath, copy));
+        {
+            CMainWindow window;
+            window.show();
+            test::ChooseFile(copy);
+            window.Action(kCmdOpen)->trigger();
+            QCOMPARE(window.RomFilePath(), copy);
+        }
+        CMainWindow next;
+        next.show();
+        QString folder;
+        OnNextModal<QFileDialog>([&](QFileDialog* files) {
+            folder = files->directory().absolutePath();
+            files->reject();
+        });
+        next.Action(kCmdOpen)->trigger();
+        QCOMPARE(folder, Path("roms"));
+    }
+
     void EmulatorCommandIsSplitAndTheRomPathPlaced() {
         const QString rom = QStringLiteral("/games/my hack.nes");
-        struct Case {
-            QString command;
-            std::optional<EmulatorLaunch> launch;
-        };
-        const Case cases[] = {
+        const std::pair<QString, std::optional<EmulatorLaunch>> cases[] = {
             {"emulator --fullscreen %f", EmulatorLaunch{"emulator", {"--fullscreen", rom}}},
             {"\"/opt/An Emulator/run\" -rom=%f -x",
              EmulatorLaunch{"/opt/An Emulator/run", {"-rom=" + rom, "-x"}}},
@@ -68,107 +211,90 @@ private slots:
             {"", std::nullopt},
             {"   ", std::nullopt},
         };
-        for (const Case& c : cases) QCOMPARE(BuildEmulatorLaunch(c.command, rom), c.launch);
+        for (const auto& [command, launch] : cases) QCOMPARE(BuildEmulatorLaunch(command, rom), launch);
     }
 
-    // The emulator gets the file on disk: unsaved changes are saved first, run without, or nothing runs.
-    void RunGameAsksAboutUnsavedChangesAndRunsTheFileOnDisk() {
+    // Run from this level runs a copy beginning at the shown level. Run game gives the emulator the file
+    // on disk: unsaved changes are saved first, run without, or nothing runs; an emulator that cannot
+    // start is reported with the setting.
+    void RunningTheGame() {
         CMainWindow window;
-        window.show();
         const QString target = Path("run.nes");
-        OpenWithLinkingEmulator(window, target);
+        Open(window, target);
+        window.ShowLevel({false, 6});
+        window.Action(kCmdRunFromLevel)->trigger();
+        QTRY_VERIFY(QFile::exists(target));
+        CGameRom fromLevel;
+        fromLevel.LoadRom(target.toStdString());
+        QCOMPARE(int(fromLevel.gameSettings.beginArea), 1);
+        QCOMPARE(int(fromLevel.gameSettings.beginRound), 2);
+        QVERIFY(!window.Modified());
+        QCOMPARE(test::TempDir::Read(dir.Path("game.nes")), sampleFile);
+        window.ShowLevel({true, 0});
+        QVERIFY(!window.Action(kCmdRunFromLevel)->isEnabled());
+        QFile::remove(target);
+
         window.Action(kCmdRunGame)->trigger();
         QTRY_VERIFY(QFile::exists(target));
-        QCOMPARE(test::TempDir::Read(target.toStdString()), test::TempDir::Read(dir.Path("game.nes")));
+        QCOMPARE(test::TempDir::Read(target.toStdString()), sampleFile);
         QFile::remove(target);
 
         window.ApplyChange(Redraw::Nothing, [](CGameRom& rom) { rom.gameSettings.lives = 7; });
-        QString question;
-        AnswerNextMessageBox(QMessageBox::Cancel, &question);
+        QString message;
+        AnswerNextMessageBox(QMessageBox::Cancel, &message);
         window.Action(kCmdRunGame)->trigger();
-        QVERIFY(question.contains(QStringLiteral("not saved")));
+        QVERIFY(message.contains(QStringLiteral("not saved")));
         QVERIFY(!QFile::exists(target));
 
         OnNextModal<QMessageBox>([](QMessageBox* box) { test::Button(box, "Run without saving")->click(); });
         window.Action(kCmdRunGame)->trigger();
         QTRY_VERIFY(QFile::exists(target));
-        QCOMPARE(test::TempDir::Read(target.toStdString()), sample::MakeSampleGame().file);
+        QCOMPARE(test::TempDir::Read(target.toStdString()), sampleFile);
         QVERIFY(window.Modified());
         QFile::remove(target);
 
-        AnswerNextMessageBox(QMessageBox::Save, &question);
+        AnswerNextMessageBox(QMessageBox::Save, &message);
         window.Action(kCmdRunGame)->trigger();
         QVERIFY(!window.Modified());
         QTRY_VERIFY(QFile::exists(target));
-        CGameRom ran;
-        ran.LoadRom(target.toStdString());
-        QCOMPARE(ran.gameSettings.lives, 7);
-    }
+        QCOMPARE(Lives(target), 7);
 
-    void AnEmulatorThatCannotStartIsReportedWithTheSetting() {
-        CMainWindow window;
-        window.show();
-        OpenWithLinkingEmulator(window, Path("unused.nes"));
         window.ApplyPreferences({QStringLiteral("/no/such/emulator %f"), {}, true}, NesColorSet);
-        QString message;
         AnswerNextMessageBox(QMessageBox::Ok, &message);
         window.Action(kCmdRunGame)->trigger();
         QVERIFY(message.contains(QStringLiteral("/no/such/emulator")));
         QVERIFY(message.contains(QStringLiteral("\"Emulator command\" in Edit > Preferences")));
     }
 
-    void RunFromThisLevelRunsACopyBeginningThere() {
-        CMainWindow window;
-        window.show();
-        const QString target = Path("from-level.nes");
-        OpenWithLinkingEmulator(window, target);
-        window.ShowLevel({false, 6});
-        window.Action(kCmdRunFromLevel)->trigger();
-        QTRY_VERIFY(QFile::exists(target));
-        CGameRom ran;
-        ran.LoadRom(target.toStdString());
-        QCOMPARE(int(ran.gameSettings.beginArea), 1);
-        QCOMPARE(int(ran.gameSettings.beginRound), 2);
-        QVERIFY(!window.Modified());
-        QCOMPARE(test::TempDir::Read(dir.Path("game.nes")), sample::MakeSampleGame().file);
-        window.ShowLevel({true, 0});
-        QVERIFY(!window.Action(kCmdRunFromLevel)->isEnabled());
-    }
-
-    // The title marks unsaved changes; closing asks to save them, and the save keeps the old file as .bak.
+    // The title marks unsaved changes; closing asks to save them (the plain question without changes),
+    // and the save keeps the old file as .bak unless backups are off.
     void UnsavedChangesAreMarkedAskedAboutAndSavedWithABackup() {
         CMainWindow window;
-        window.show();
-        OpenWithLinkingEmulator(window, Path("unused.nes"));
+        Open(window, Path("unused.nes"));
         QVERIFY(window.windowTitle().contains(QStringLiteral("[game.nes] ")));
+        window.ApplyPreferences({{}, {}, false}, NesColorSet);
+        QVERIFY(window.SaveRomAs({}));
+        QVERIFY(!std::filesystem::exists(dir.Path("game.nes.bak")));
+        QString question;
+        AnswerNextMessageBox(QMessageBox::No, &question);
+        window.close();
+        QCOMPARE(question, QStringLiteral("Are you sure that you want to close 'game.nes'?"));
+        QVERIFY(window.isVisible());
+
+        window.ApplyPreferences({{}, {}, true}, NesColorSet);
         window.ApplyChange(Redraw::Nothing, [](CGameRom& rom) { rom.gameSettings.lives = 7; });
         QVERIFY(window.windowTitle().contains(QStringLiteral("[game.nes*] ")));
-
-        QString question;
         AnswerNextMessageBox(QMessageBox::Cancel, &question);
         window.close();
         QCOMPARE(question,
                  QStringLiteral("'game.nes' has changes that are not saved.\nSave them before closing?"));
         QVERIFY(window.isVisible());
+        const Bytes old = test::TempDir::Read(dir.Path("game.nes"));
         AnswerNextMessageBox(QMessageBox::Save, &question);
         window.close();
         QVERIFY(!window.isVisible());
-        QCOMPARE(test::TempDir::Read(dir.Path("game.nes.bak")), sample::MakeSampleGame().file);
-        CGameRom saved;
-        saved.LoadRom(dir.Path("game.nes"));
-        QCOMPARE(saved.gameSettings.lives, 7);
-
-        // Without changes the question is the plain one; with backups off no .bak is written.
-        CMainWindow second;
-        second.show();
-        OpenWithLinkingEmulator(second, Path("unused.nes"));
-        second.ApplyPreferences({{}, {}, false}, NesColorSet);
-        std::filesystem::remove(dir.Path("game.nes.bak"));
-        QVERIFY(second.SaveRomAs({}));
-        QVERIFY(!std::filesystem::exists(dir.Path("game.nes.bak")));
-        AnswerNextMessageBox(QMessageBox::Yes, &question);
-        second.close();
-        QCOMPARE(question, QStringLiteral("Are you sure that you want to close 'game.nes'?"));
+        QCOMPARE(test::TempDir::Read(dir.Path("game.nes.bak")), old);
+        QCOMPARE(Lives(Path("game.nes")), 7);
     }
 
     // A colour file of the wrong size is refused in the dialog; a good one recolours the canvas and is
@@ -180,8 +306,7 @@ private slots:
         const QString good = QString::fromStdString(dir.Write("inverted.pal", inverted));
         const QString bad = QString::fromStdString(dir.Write("short.pal", Bytes(100, 0)));
         CMainWindow window;
-        window.show();
-        QVERIFY(window.OpenRom(samplePath));
+        Open(window);
         const QImage before = window.Canvas()->grab().toImage();
 
         QString message;
@@ -216,8 +341,7 @@ private slots:
     void ZoomKeepsThePointUnderTheMouse() {
         CMainWindow window;
         window.resize(600, 450); // smaller than the level picture at 1/2, so that every zoom can scroll
-        window.show();
-        QVERIFY(window.OpenRom(samplePath));
+        Open(window);
         CNesCanvas* canvas = window.Canvas();
         canvas->horizontalScrollBar()->setValue(1000);
         canvas->verticalScrollBar()->setValue(300);
@@ -262,8 +386,7 @@ private slots:
     // A click at any zoom picks the same room, object and click point as at actual size.
     void ClicksHitTheSamePlaceAtEveryZoom() {
         CMainWindow window;
-        window.show();
-        QVERIFY(window.OpenRom(samplePath));
+        Open(window);
         CNesCanvas* canvas = window.Canvas();
         const ObjectEntry& object = ObjectsLevel(window.Rom())->objectLists[0][1];
         const QPoint target(static_cast<int>(object.x - window.Rom().ObjectsOrigin()) + 2,
