@@ -131,10 +131,14 @@ struct PaletteModifier {
     std::uint8_t key = 0;   // the room it applies from
     std::uint8_t count = 0; // as stored; the save rewrites it from the entries
     std::vector<PaletteAttribute> entries;
+
+    bool operator==(const PaletteModifier&) const = default;
 };
 
 struct PaletteUpdater {
     std::vector<PaletteModifier> modifiers; // ascending key
+
+    bool operator==(const PaletteUpdater&) const = default;
 };
 
 using OtherPalettes = std::array<std::uint8_t, 48>;
@@ -143,6 +147,8 @@ struct ObjectType {
     std::array<std::uint8_t, 6> descriptor{};
     std::uint8_t kind = 0;
     std::uint16_t value = 0;
+
+    bool operator==(const ObjectType&) const = default;
 };
 
 // The game's speed settings go no higher; the save limits them to it.
@@ -183,6 +189,8 @@ struct LevelGeometryTables {
     std::array<std::uint8_t, 8> floorShiftTable{};
     std::array<std::uint8_t, 9> gapStartTable{};
     std::array<std::uint8_t, 9> gapEndTable{};
+
+    bool operator==(const LevelGeometryTables&) const = default;
 };
 
 // What the editor shows: the current level slot or bonus level, the selected object and the click point.

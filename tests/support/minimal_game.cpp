@@ -17,11 +17,11 @@ std::uint8_t Low(CpuPtr address) {
 std::uint8_t High(CpuPtr address) {
     return static_cast<std::uint8_t>(address >> 8);
 }
-} // namespace
 
 CpuPtr MinimalLevelSetRooms(std::size_t id) {
     return static_cast<CpuPtr>(minimal::kLevelSetRooms + id * kRoomsPerLevelSet * encoding::kLevelRoomSize);
 }
+} // namespace
 
 void WriteMinimalGame(CGameImage& image) {
     using namespace minimal;

@@ -30,9 +30,6 @@ inline constexpr CpuPtr kLevelSetRooms = 0x8000;         // bank 3: 64 rooms of 
 inline constexpr std::size_t kSetIds = 16;
 } // namespace minimal
 
-// The CPU address of the packed rooms of level set `id` in the minimal game.
-CpuPtr MinimalLevelSetRooms(std::size_t id);
-
 // Turns an image made by MakeExpandedImage into the smallest game that reads: every slot plays level
 // set 0 (graphic set 0, all rooms zero), every list is empty, no level names an updater, and every
 // table the game reads points at the places above.

@@ -2,101 +2,62 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <string>
+#include <tuple>
 
 namespace tikaroo::test {
 
 namespace {
 
-void ExpectSameLevel(const Level& actual, const Level& expected, const std::string& name) {
-    SCOPED_TRACE(name);
-    EXPECT_EQ(actual.levelSet, expected.levelSet);
-    EXPECT_EQ(actual.eggValues, expected.eggValues);
-    EXPECT_EQ(actual.paletteSet, expected.paletteSet);
-    EXPECT_EQ(actual.paletteUpdater, expected.paletteUpdater);
-    for (std::size_t list = 0; list < kObjectsListCount; ++list)
-        EXPECT_EQ(actual.objectLists[list], expected.objectLists[list]) << "list " << list + 1;
+auto Stored(const Level& level) {
+    return std::tie(level.levelSet, level.eggValues, level.paletteSet, level.paletteUpdater,
+                    level.objectLists);
+}
+auto Stored(const LevelSet& set) {
+    return std::tie(set.id, set.attributes, set.lastSetRoom, set.music, set.tops, set.rooms);
+}
+// The tables of an unused graphic set are never stored.
+auto Stored(const GraphicSet& set) {
+    static const GraphicSet unused;
+    const GraphicSet& tables = set.used != 0 ? set : unused;
+    return std::make_tuple(set.id, set.used, tables.lastRoom, tables.rooms, tables.lineGeom, tables.topLines,
+                           tables.bottomLines, tables.blocks, tables.attributes);
+}
+// Records whose equality is their stored fields.
+template <typename Record>
+const Record& Stored(const Record& record) {
+    return record;
 }
 
-void ExpectSameLevels(const std::vector<Level>& actual, const std::vector<Level>& expected,
-                      const char* kind) {
+template <typename Key, typename Record>
+auto Stored(const std::pair<Key, Record>& entry) {
+    return std::make_pair(entry.first, Stored(entry.second));
+}
+
+template <typename Container>
+void ExpectSameEach(const Container& actual, const Container& expected, const char* kind) {
     ASSERT_EQ(actual.size(), expected.size()) << kind;
-    for (std::size_t i = 0; i < actual.size(); ++i)
-        ExpectSameLevel(actual[i], expected[i], std::string(kind) + " " + std::to_string(i));
-}
-
-void ExpectSameLevelSet(const LevelSet& actual, const LevelSet& expected) {
-    SCOPED_TRACE("level set " + std::to_string(expected.id));
-    EXPECT_EQ(actual.id, expected.id);
-    EXPECT_EQ(actual.attributes, expected.attributes);
-    EXPECT_EQ(actual.lastSetRoom, expected.lastSetRoom);
-    EXPECT_EQ(actual.music, expected.music);
-    EXPECT_EQ(actual.tops, expected.tops);
-    EXPECT_EQ(actual.rooms, expected.rooms);
-}
-
-void ExpectSameGraphicSet(const GraphicSet& actual, const GraphicSet& expected) {
-    SCOPED_TRACE("graphic set " + std::to_string(expected.id));
-    EXPECT_EQ(actual.id, expected.id);
-    EXPECT_EQ(actual.used, expected.used);
-    if (actual.used == 0 || expected.used == 0) return;
-    EXPECT_EQ(actual.lastRoom, expected.lastRoom);
-    EXPECT_EQ(actual.rooms, expected.rooms);
-    EXPECT_EQ(actual.lineGeom, expected.lineGeom);
-    EXPECT_EQ(actual.topLines, expected.topLines);
-    EXPECT_EQ(actual.bottomLines, expected.bottomLines);
-    EXPECT_EQ(actual.blocks, expected.blocks);
-    EXPECT_EQ(actual.attributes, expected.attributes);
-}
-
-void ExpectSameUpdater(const PaletteUpdater& actual, const PaletteUpdater& expected, std::uint8_t id) {
-    SCOPED_TRACE("palette updater " + std::to_string(id));
-    ASSERT_EQ(actual.modifiers.size(), expected.modifiers.size());
-    for (std::size_t i = 0; i < actual.modifiers.size(); ++i) {
-        EXPECT_EQ(actual.modifiers[i].key, expected.modifiers[i].key);
-        EXPECT_EQ(actual.modifiers[i].count, expected.modifiers[i].count);
-        EXPECT_EQ(actual.modifiers[i].entries, expected.modifiers[i].entries);
-    }
-}
-
-template <typename Record, typename Compare>
-void ExpectSameMap(const std::map<std::uint8_t, Record>& actual,
-                   const std::map<std::uint8_t, Record>& expected, const char* kind, Compare compare) {
-    std::vector<std::uint8_t> actualIds;
-    std::vector<std::uint8_t> expectedIds;
-    for (const auto& entry : actual) actualIds.push_back(entry.first);
-    for (const auto& entry : expected) expectedIds.push_back(entry.first);
-    ASSERT_EQ(actualIds, expectedIds) << kind << " ids";
-    for (const auto& [id, record] : expected) compare(actual.at(id), record, id);
+    auto a = actual.begin();
+    for (auto e = expected.begin(); e != expected.end(); ++e, ++a)
+        EXPECT_EQ(Stored(*a), Stored(*e)) << kind << " " << std::distance(expected.begin(), e);
 }
 
 } // namespace
 
 void ExpectSameStoredModel(const GameTables& actual, const GameTables& expected) {
-    ExpectSameLevels(actual.levels, expected.levels, "level slot");
-    ExpectSameLevels(actual.bonusLevels, expected.bonusLevels, "bonus level");
-    ExpectSameMap(actual.levelSets, expected.levelSets, "level set",
-                  [](const LevelSet& a, const LevelSet& e, std::uint8_t) { ExpectSameLevelSet(a, e); });
-    ExpectSameMap(actual.graphicSets, expected.graphicSets, "graphic set",
-                  [](const GraphicSet& a, const GraphicSet& e, std::uint8_t) { ExpectSameGraphicSet(a, e); });
-    ExpectSameMap(actual.paletteUpdaters, expected.paletteUpdaters, "palette updater", ExpectSameUpdater);
+    ExpectSameEach(actual.levels, expected.levels, "level slot");
+    ExpectSameEach(actual.bonusLevels, expected.bonusLevels, "bonus level");
+    ExpectSameEach(actual.levelSets, expected.levelSets, "level set");
+    ExpectSameEach(actual.graphicSets, expected.graphicSets, "graphic set");
+    ExpectSameEach(actual.paletteUpdaters, expected.paletteUpdaters, "palette updater");
+    ExpectSameEach(actual.objectTypes, expected.objectTypes, "object type");
     EXPECT_EQ(actual.paletteSets, expected.paletteSets);
     EXPECT_EQ(actual.otherPalettes, expected.otherPalettes);
     EXPECT_EQ(actual.gameSettings, expected.gameSettings);
     EXPECT_EQ(actual.bonusArea, expected.bonusArea);
-    ASSERT_EQ(actual.objectTypes.size(), expected.objectTypes.size());
-    for (std::size_t i = 0; i < actual.objectTypes.size(); ++i) {
-        SCOPED_TRACE("object type " + std::to_string(i));
-        EXPECT_EQ(actual.objectTypes[i].descriptor, expected.objectTypes[i].descriptor);
-        EXPECT_EQ(actual.objectTypes[i].kind, expected.objectTypes[i].kind);
-        EXPECT_EQ(actual.objectTypes[i].value, expected.objectTypes[i].value);
-    }
     EXPECT_EQ(actual.objectImageConstants, expected.objectImageConstants);
-    EXPECT_EQ(actual.geometry.bgStepTable, expected.geometry.bgStepTable);
-    EXPECT_EQ(actual.geometry.bgMaskTable, expected.geometry.bgMaskTable);
-    EXPECT_EQ(actual.geometry.floorShiftTable, expected.geometry.floorShiftTable);
-    EXPECT_EQ(actual.geometry.gapStartTable, expected.geometry.gapStartTable);
-    EXPECT_EQ(actual.geometry.gapEndTable, expected.geometry.gapEndTable);
+    EXPECT_EQ(actual.geometry, expected.geometry);
 }
 
 } // namespace tikaroo::test
