@@ -61,8 +61,7 @@ private slots:
         TypeNumber(dialog.findChild<QSpinBox*>("beetleHeight"), 7);
         TypeNumber(dialog.findChild<QSpinBox*>("climbHeight"), 1);
         QVERIFY(text->text().isEmpty());
-        auto* sleeping = dialog.findChild<QCheckBox*>("sleeping");
-        QTest::mouseClick(sleeping, Qt::LeftButton, {}, QPoint(4, sleeping->height() / 2));
+        test::ClickBox(dialog.findChild<QCheckBox*>("sleeping"));
         QTest::keyClick(dialog.findChild<QSpinBox*>("climbHeight"), Qt::Key_Return);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(dialog.Entry().param1, std::uint8_t{0xE6});
@@ -117,8 +116,7 @@ private slots:
         AnswerNextMessageBox(QMessageBox::Ok, &message);
         dialog.accept();
         QCOMPARE(message, QStringLiteral("Choose the object"));
-        const QRect second = table->visualItemRect(table->topLevelItem(1));
-        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, second.center());
+        test::ClickItem(table, table->topLevelItem(1));
         QTest::keyClick(table, Qt::Key_Return);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(dialog.Chosen(), std::size_t{1});

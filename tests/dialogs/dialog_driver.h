@@ -3,6 +3,7 @@
 // Helpers that drive the real dialogs as a user does.
 #include "dialogs/box_grid_canvas.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -48,6 +49,31 @@ inline void ChooseFile(const QString& path, const std::function<void()>& then = 
 inline QPushButton* Button(QWidget* dialog, const QString& text) {
     for (QPushButton* button : dialog->findChildren<QPushButton*>())
         if (button->text() == text) return button;
+    return nullptr;
+}
+
+// A left click on the push button showing `text`.
+inline void ClickButton(QWidget* dialog, const QString& text) {
+    QPushButton* button = Button(dialog, text);
+    QVERIFY2(button != nullptr, qPrintable(text));
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// A left click on the box of a check box or radio button.
+inline void ClickBox(QAbstractButton* box) {
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->height() / 2, box->height() / 2));
+}
+
+// A left click on `item` of a list or tree widget.
+template <typename View, typename Item>
+void ClickItem(View* view, Item* item, Qt::KeyboardModifiers modifiers = {}) {
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers, view->visualItemRect(item).center());
+}
+
+// The canvas that takes the keys (previews take no focus).
+inline CNesCanvas* KeyCanvas(QWidget* dialog) {
+    for (CNesCanvas* canvas : dialog->findChildren<CNesCanvas*>())
+        if (canvas->focusPolicy() != Qt::NoFocus) return canvas;
     return nullptr;
 }
 

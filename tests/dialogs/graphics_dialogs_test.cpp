@@ -29,35 +29,15 @@
 
 using namespace tikaroo;
 using test::AnswerNextMessageBox;
-using test::Button;
 using test::ChooseFile;
+using test::ClickButton;
+using test::ClickItem;
 using test::ClickPicture;
+using test::KeyCanvas;
 using test::Keys;
 using test::OnNextModal;
 using test::PatternedTiles;
 using test::SamePixels;
-
-namespace {
-
-void Click(QWidget* dialog, const QString& text) {
-    QPushButton* button = Button(dialog, text);
-    QVERIFY2(button != nullptr, qPrintable(text));
-    QTest::mouseClick(button, Qt::LeftButton);
-}
-
-// The canvas that takes the keys (previews take no focus).
-CNesCanvas* KeyCanvas(QWidget* dialog) {
-    for (CNesCanvas* canvas : dialog->findChildren<CNesCanvas*>())
-        if (canvas->focusPolicy() != Qt::NoFocus) return canvas;
-    return nullptr;
-}
-
-void SelectRow(QTreeWidget* list, int row) {
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualItemRect(list->topLevelItem(row)).center());
-}
-
-} // namespace
 
 class GraphicsDialogsTest : public QObject {
     Q_OBJECT
@@ -90,15 +70,15 @@ private slots:
         QString text;
         for (const QString& button : {QStringLiteral("Import tiles..."), QStringLiteral("Export tiles...")}) {
             AnswerNextMessageBox(QMessageBox::Ok, &text);
-            Click(&dialog, button);
+            ClickButton(&dialog, button);
             QCOMPARE(text, QStringLiteral("Choose a bank to export"));
         }
         auto* list = dialog.findChild<QTreeWidget*>();
-        SelectRow(list, 4);
+        ClickItem(list, list->topLevelItem(4));
         QCOMPARE(list->topLevelItem(4)->text(1), QStringLiteral("Empty"));
         for (const auto& [path, message] : refused) {
             ChooseFile(path, [&text] { AnswerNextMessageBox(QMessageBox::Ok, &text); });
-            Click(&dialog, QStringLiteral("Import tiles..."));
+            ClickButton(&dialog, "Import tiles...");
             QCOMPARE(text, message);
         }
         QCOMPARE(dialog.Sets(), sets);
@@ -106,11 +86,11 @@ private slots:
         // Value 1 of the left half is given to source colour 2: the left half's ones become zeros.
         ChooseFile(goodPath, [] {
             OnNextModal<CTileImportDlg>([](CTileImportDlg* importer) {
-                QTest::mouseClick(Button(importer, QStringLiteral("#1")), Qt::LeftButton);
+                ClickButton(importer, "#1");
                 QTest::keyClick(importer, Qt::Key_Return);
             });
         });
-        Click(&dialog, QStringLiteral("Import tiles..."));
+        ClickButton(&dialog, "Import tiles...");
         const EditGraphicSet& imported = dialog.Sets()[4];
         QCOMPARE(list->topLevelItem(4)->text(1), QStringLiteral("Created, but not used"));
         QCOMPARE(list->currentItem(), list->topLevelItem(4));
@@ -127,10 +107,11 @@ private slots:
     void ExportWritesTheBankAsA32BitPng() {
         CGraphicSetManDlg dialog(sets, sample.paletteSets, 2);
         dialog.show();
-        SelectRow(dialog.findChild<QTreeWidget*>(), 1);
+        auto* list = dialog.findChild<QTreeWidget*>();
+        ClickItem(list, list->topLevelItem(1));
         const QString path = QString::fromStdString(dir.Path("bank.png"));
         ChooseFile(path);
-        Click(&dialog, QStringLiteral("Export tiles..."));
+        ClickButton(&dialog, "Export tiles...");
         const Bytes file = test::TempDir::Read(dir.Path("bank.png"));
         QVERIFY(file.size() > 26);
         QCOMPARE(file[24], 8); // bits per channel
@@ -147,13 +128,13 @@ private slots:
         dialog.show();
         QString message;
         AnswerNextMessageBox(QMessageBox::Ok, &message);
-        Click(&dialog, QStringLiteral("New block"));
+        ClickButton(&dialog, "New block");
         QCOMPARE(message, QStringLiteral("Maximum blocks count has been reached"));
         // Block 255 stands in row 15, column 15 and can be picked there.
         ClickPicture(KeyCanvas(&dialog), 15 * 33 + 3, 15 * 33 + 3);
         QCOMPARE(dialog.SelectedBlock(), std::size_t{255});
         AnswerNextMessageBox(QMessageBox::Yes, &message);
-        Click(&dialog, QStringLiteral("Delete last"));
+        ClickButton(&dialog, "Delete last");
         QVERIFY(message.startsWith(QStringLiteral("WARNING! Removing LAST BLOCK")));
         QCOMPARE(dialog.Sets()[0].blocks.size(), std::size_t{255});
         QCOMPARE(dialog.Sets()[0].rooms[2][7], 254);
@@ -165,14 +146,14 @@ private slots:
         // A click beyond the last block leaves the selection where it is.
         ClickPicture(KeyCanvas(&dialog), 15 * 33 + 3, 15 * 33 + 3);
         QCOMPARE(dialog.SelectedBlock(), std::size_t{254});
-        Click(&dialog, QStringLiteral("New block"));
+        ClickButton(&dialog, "New block");
         QCOMPARE(dialog.Sets()[0].blocks.size(), std::size_t{256});
 
         edited[0].blocks.resize(1);
         CBlocksEditorDlg single({edited, sample.paletteSets}, 0);
         single.show();
         AnswerNextMessageBox(QMessageBox::Ok, &message);
-        Click(&single, QStringLiteral("Delete last"));
+        ClickButton(&single, "Delete last");
         QCOMPARE(message, QStringLiteral("Cant delete single block from the set"));
         QCOMPARE(single.Sets()[0].blocks.size(), std::size_t{1});
     }
@@ -207,7 +188,7 @@ private slots:
             QVERIFY(editor->Sets()[0].blocks[3] != editor->Sets()[0].blocks[2]);
             QTest::keyClick(KeyCanvas(editor), Qt::Key_Escape);
         });
-        Click(&dialog, QStringLiteral("Modify..."));
+        ClickButton(&dialog, "Modify...");
         QCOMPARE(dialog.Sets()[0].blocks, sets[0].blocks);
         // The same edits confirmed with Enter reach the grid.
         OnNextModal<CBlockEditorDlg>([](CBlockEditorDlg* editor) {
@@ -253,11 +234,11 @@ private slots:
         edited[0].rooms.resize(63);
         CGraphicSetEditorDlg dialog(edited, sample.paletteSets, 0, 0);
         dialog.show();
-        Click(&dialog, QStringLiteral("->"));
+        ClickButton(&dialog, "->");
         QCOMPARE(dialog.Sets()[0].rooms.size(), std::size_t{64});
         QCOMPARE(dialog.Sets()[0].rooms[63], edited[0].rooms[0]);
         QVERIFY(dialog.windowTitle().startsWith(QStringLiteral("Set: 1, Room: 64,")));
-        Click(&dialog, QStringLiteral("+"));
+        ClickButton(&dialog, "+");
         QCOMPARE(dialog.Sets()[0].rooms.size(), std::size_t{64});
 
         edited[0].rooms.resize(1);
@@ -265,12 +246,12 @@ private slots:
         single.show();
         QString text;
         AnswerNextMessageBox(QMessageBox::Yes, &text);
-        Click(&single, QStringLiteral("-"));
+        ClickButton(&single, "-");
         QVERIFY(single.Sets()[0].rooms.empty());
         AnswerNextMessageBox(QMessageBox::Ok, &text);
-        Click(&single, QStringLiteral("-"));
+        ClickButton(&single, "-");
         QCOMPARE(text, QStringLiteral("Cant delete last room from the set"));
-        Click(&single, QStringLiteral("+"));
+        ClickButton(&single, "+");
         QCOMPARE(single.Sets()[0].rooms, std::vector<RoomGrid>{RoomGrid{}});
     }
 
@@ -296,7 +277,7 @@ private slots:
             ClickPicture(KeyCanvas(blocks), 5 * 33 + 3, 3);
             Keys(KeyCanvas(blocks), {Qt::Key_Return});
         });
-        Click(&dialog, QStringLiteral("Modify block..."));
+        ClickButton(&dialog, "Modify block...");
         QCOMPARE(cellBlock(), 5);
     }
 };

@@ -15,12 +15,9 @@
 #include <QSpinBox>
 
 using namespace tikaroo;
+using test::ClickBox;
 
 namespace {
-
-void Click(QCheckBox* box) {
-    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->height() / 2, box->height() / 2));
-}
 
 GameSettings GameSettingsToEdit() {
     GameSettings settings;
@@ -85,8 +82,8 @@ private slots:
         auto dialog = OpenLevelPropDlg();
         QVERIFY(dialog);
         QCOMPARE(before.eggValues, 0x1B);
-        Click(dialog->findChild<QCheckBox*>("egg0"));
-        Click(dialog->findChild<QCheckBox*>("egg4"));
+        ClickBox(dialog->findChild<QCheckBox*>("egg0"));
+        ClickBox(dialog->findChild<QCheckBox*>("egg4"));
         for (int step = 0; step < 3; ++step)
             QTest::keyClick(dialog->findChild<QSpinBox*>("topOfFloor1"), Qt::Key_Down);
         QTest::keyClick(dialog->findChild<QSpinBox*>("topOfScreen4"), Qt::Key_Up);
@@ -141,7 +138,7 @@ private slots:
         QCOMPARE(music->currentText(), QStringLiteral("#1"));
         QTest::keyClick(music, Qt::Key_Down);
         auto* seaLevel = dialog->findChild<QCheckBox*>("seaLevel");
-        Click(seaLevel);
+        ClickBox(seaLevel);
 
         QTest::keyClick(levelSet, Qt::Key_Down);
         QCOMPARE(music->currentText(), QStringLiteral("#2")); // set 1 plays music 1
@@ -227,8 +224,8 @@ private slots:
         QTest::keyClick(dialog.findChild<QComboBox*>("weapon"), Qt::Key_Down);
         test::TypeNumber(dialog.findChild<QSpinBox*>("speed"), 117);
         test::TypeNumber(dialog.findChild<QSpinBox*>("jump"), 5);
-        Click(dialog.findChild<QCheckBox*>("holes"));
-        Click(dialog.findChild<QCheckBox*>("safeMode"));
+        ClickBox(dialog.findChild<QCheckBox*>("holes"));
+        ClickBox(dialog.findChild<QCheckBox*>("safeMode"));
         QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
 

@@ -53,7 +53,7 @@ private slots:
         CBoxGridCanvas* canvas = Canvas(&dialog);
         const int beeps = ErrorBeepCount();
         Keys(canvas, {Qt::Key_Plus, Qt::Key_Insert, Qt::Key_A});
-        QTest::mouseClick(Button(&dialog, QStringLiteral("Select a color...")), Qt::LeftButton);
+        ClickButton(&dialog, "Select a color...");
         QCOMPARE(ErrorBeepCount(), beeps + 4);
         QCOMPARE(dialog.Palettes()[0][0], kBackgroundColour);
         Keys(canvas, {Qt::Key_Right, Qt::Key_Plus, Qt::Key_Right, Qt::Key_Minus});
@@ -82,7 +82,7 @@ private slots:
             ClickPicture(Canvas(chooser), 7, 7);
             QTest::keyClick(Canvas(chooser), Qt::Key_Escape);
         });
-        QTest::mouseClick(Button(&dialog, QStringLiteral("Select a color...")), Qt::LeftButton);
+        ClickButton(&dialog, "Select a color...");
         QCOMPARE(dialog.Palettes()[2][11], 0x16);
     }
 
@@ -109,15 +109,14 @@ private slots:
             auto* list = chooser->findChild<QListWidget*>();
             QCOMPARE(list->count(), 15);
             QVERIFY(list->findItems(QStringLiteral("#4"), Qt::MatchExactly).isEmpty());
-            QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier,
-                              list->visualItemRect(list->currentItem()).center());
+            ClickItem(list, list->currentItem(), Qt::ControlModifier);
             AnswerNextMessageBox(QMessageBox::Ok, &message);
             QTest::keyClick(list, Qt::Key_Return);
             QVERIFY(chooser->isVisible());
             list->setCurrentItem(list->findItems(QStringLiteral("#8"), Qt::MatchExactly).front());
             QTest::keyClick(list, Qt::Key_Return);
         });
-        QTest::mouseClick(Button(&dialog, QStringLiteral("->")), Qt::LeftButton);
+        ClickButton(&dialog, "->");
         QCOMPARE(message, QStringLiteral("Choose a valid value"));
         std::vector<PaletteSet> expected = sets;
         expected[7] = sets[3];
@@ -131,7 +130,7 @@ private slots:
         CBoxGridCanvas* canvas = Canvas(&dialog);
         const int beeps = ErrorBeepCount();
         Keys(canvas, {Qt::Key_Delete, Qt::Key_Down, Qt::Key_Down, Qt::Key_Right});
-        QTest::mouseClick(Button(&dialog, QStringLiteral("Delete attribute")), Qt::LeftButton);
+        ClickButton(&dialog, "Delete attribute");
         QCOMPARE(ErrorBeepCount(), beeps);
         QString message;
         AnswerNextMessageBox(QMessageBox::Ok, &message);
@@ -154,7 +153,7 @@ private slots:
         QTest::keyClick(canvas, Qt::Key_Insert);
         for (int step = 0; step < 7; ++step) QTest::keyClick(canvas, Qt::Key_Right);
         OnNextModal<CPalModifierDlg>([](CPalModifierDlg* editor) { SetSubPaletteOneAndConfirm(editor, 2); });
-        QTest::mouseClick(Button(&dialog, QStringLiteral("Modifier...")), Qt::LeftButton);
+        ClickButton(&dialog, "Modifier...");
         const RoomEffects effects = UpdaterRoomEffects(dialog.Updaters()[0]);
         QCOMPARE(effects[2].colours[5], kUnsetColour);
         QCOMPARE(effects[9].colours[5], 0x00);

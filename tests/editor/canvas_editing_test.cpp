@@ -196,9 +196,8 @@ private slots:
         GoToRoom(2);
         const std::uint8_t before = Rom().ReadRoom(2).setRoom;
         Accelerator<CRoomsMapDlg>(Qt::Key_F4, [](CRoomsMapDlg* dialog) {
-            QTest::keyClick(dialog->findChild<CNesCanvas*>(), Qt::Key_Home); // not a room key: ignored
-            QTest::keyClick(dialog->findChild<CNesCanvas*>(), Qt::Key_Left);
-            QTest::keyClick(dialog->findChild<CNesCanvas*>(), Qt::Key_Return);
+            test::Keys(test::KeyCanvas(dialog),
+                       {Qt::Key_Home, Qt::Key_Left, Qt::Key_Return}); // Home: not a room key
         });
         QCOMPARE(int(Rom().ReadRoom(2).setRoom), std::max(0, before - 1));
         QVERIFY(window->Action(kCmdUndoRoom)->isEnabled());
@@ -224,8 +223,7 @@ private slots:
         QCOMPARE(window->CurrentRoom(), room);
         OnNextModal<CObjSelDlg>([](CObjSelDlg* dialog) {
             auto* table = dialog->findChild<QTreeWidget*>("objects");
-            QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
-                              table->visualItemRect(table->topLevelItem(0)).center());
+            test::ClickItem(table, table->topLevelItem(0));
             QTest::keyClick(table, Qt::Key_Return);
         });
         ClickOnPicture(Canvas(), MarkerPoint(first));
@@ -305,7 +303,7 @@ private slots:
             auto* tree = dialog->findChild<QTreeWidget*>("objects");
             QTreeWidgetItem* last = tree->topLevelItem(0)->child(tree->topLevelItem(0)->childCount() - 1);
             tree->scrollToItem(last);
-            QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(last).center());
+            test::ClickItem(tree, last);
             QTest::mouseClick(dialog->findChild<QPushButton*>("selectObject"), Qt::LeftButton);
         });
         QCOMPARE(refusal, QStringLiteral("No object selected"));

@@ -61,19 +61,14 @@ std::vector<PictureBuffer> LevelPictures(CGameRom rom, std::size_t count) {
 // In the open graphics manager: imports `sheet` into bank 1 with the proposed assignment.
 void ImportIntoBankOne(CGraphicSetManDlg* manager, const QString& sheet) {
     auto* list = manager->findChild<QTreeWidget*>();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualItemRect(list->topLevelItem(0)).center());
+    ClickItem(list, list->topLevelItem(0));
     OnNextModal<QFileDialog>([sheet](QFileDialog* files) {
         files->selectFile(sheet);
         static_cast<QDialog*>(files)->accept();
         OnNextModal<CTileImportDlg>(
             [](CTileImportDlg* importer) { QTest::keyClick(importer, Qt::Key_Return); });
     });
-    QTest::mouseClick(Button(manager, QStringLiteral("Import tiles...")), Qt::LeftButton);
-}
-
-CNesCanvas* KeyCanvas(QWidget* dialog) {
-    return dialog->findChild<CNesCanvas*>();
+    ClickButton(manager, "Import tiles...");
 }
 
 } // namespace
@@ -120,7 +115,7 @@ private slots:
         const QImage before = CanvasView(window);
 
         OnNextModal<CLevelPropDlg>([](CLevelPropDlg* dialog) {
-            QTest::mouseClick(dialog->findChild<QCheckBox*>("egg0"), Qt::LeftButton, {}, QPoint(6, 6));
+            ClickBox(dialog->findChild<QCheckBox*>("egg0"));
             Keys(dialog->findChild<QSpinBox*>("topOfScreen1"), {Qt::Key_Up});
             Keys(dialog->findChild<QComboBox*>("paletteSet"), {Qt::Key_Down});
             Keys(dialog->findChild<QComboBox*>("paletteUpdater"), {Qt::Key_Down, Qt::Key_Return});
@@ -194,7 +189,7 @@ private slots:
                 list->setCurrentItem(list->findItems(QStringLiteral("#8"), Qt::MatchExactly).front());
                 QTest::keyClick(list, Qt::Key_Return);
             });
-            QTest::mouseClick(Button(editor, QStringLiteral("->")), Qt::LeftButton);
+            ClickButton(editor, "->");
             QTest::keyClick(canvas, Qt::Key_Return);
         });
         window.Action(kCmdPalettesEditor)->trigger();
@@ -212,7 +207,7 @@ private slots:
         OnNextModal<CPalUpdEditorDlg>([](CPalUpdEditorDlg* editor) {
             QString message;
             AnswerNextMessageBox(QMessageBox::Ok, &message);
-            QTest::mouseClick(Button(editor, QStringLiteral("+")), Qt::LeftButton);
+            ClickButton(editor, "+");
             CBoxGridCanvas* canvas = Canvas(editor);
             canvas->Select(60);
             OnNextModal<CPalModifierDlg>([](CPalModifierDlg* modifier) {
@@ -270,10 +265,10 @@ private slots:
             ImportIntoBankOne(manager, sheetPath);
             QCOMPARE(manager->Sets()[0].tiles, PatternedTiles());
             OnNextModal<CGraphicSetEditorDlg>([](CGraphicSetEditorDlg* editor) {
-                QTest::mouseClick(Button(editor, QStringLiteral("+")), Qt::LeftButton);
+                ClickButton(editor, "+");
                 QTest::keyClick(KeyCanvas(editor), Qt::Key_Return);
             });
-            QTest::mouseClick(Button(manager, QStringLiteral("Set editor...")), Qt::LeftButton);
+            ClickButton(manager, "Set editor...");
             QCOMPARE(manager->Sets()[0].rooms.size(), uneditedSets[0].rooms.size() + 1);
             QTest::keyClick(manager, Qt::Key_Escape);
         });
@@ -296,12 +291,12 @@ private slots:
                     });
                     Keys(KeyCanvas(blocks), {Qt::Key_Insert, Qt::Key_Return});
                 });
-                QTest::mouseClick(Button(editor, QStringLiteral("Modify block...")), Qt::LeftButton);
+                ClickButton(editor, "Modify block...");
                 // A room that no level uses yet.
-                QTest::mouseClick(Button(editor, QStringLiteral("+")), Qt::LeftButton);
+                ClickButton(editor, "+");
                 QTest::keyClick(KeyCanvas(editor), Qt::Key_Return);
             });
-            QTest::mouseClick(Button(manager, QStringLiteral("Set editor...")), Qt::LeftButton);
+            ClickButton(manager, "Set editor...");
             QTest::keyClick(manager, Qt::Key_Return);
         });
         QTest::keyClick(&window, Qt::Key_J, Qt::ControlModifier);

@@ -311,8 +311,7 @@ private slots:
 
         QString message;
         OnNextModal<CPreferencesDlg>([&](CPreferencesDlg* dialog) {
-            auto* fromFile = dialog->findChild<QRadioButton*>("fileColours");
-            QTest::mouseClick(fromFile, Qt::LeftButton, {}, QPoint(6, fromFile->height() / 2));
+            test::ClickBox(dialog->findChild<QRadioButton*>("fileColours"));
             auto* file = dialog->findChild<QLineEdit*>("colourFile");
             QTest::keyClicks(file, bad);
             AnswerNextMessageBox(QMessageBox::Ok, &message);
