@@ -10,7 +10,7 @@
 #include "editor/nes_canvas.h"
 #include "game/level_lookup.h"
 #include "sample_game.h"
-#include "support/temp_dir.h"
+#include "window_test.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -105,11 +105,8 @@ void ChooseId(CObjectSettingsDlg* dialog, int id) {
 
 } // namespace
 
-class CanvasEditingTest : public QObject {
+class CanvasEditingTest : public test::WindowTest {
     Q_OBJECT
-    test::TempDir dir;
-    QString samplePath;
-    std::unique_ptr<CMainWindow> window;
 
     const CGameRom& Rom() const { return window->Rom(); }
     CNesCanvas* Canvas() const { return window->Canvas(); }
@@ -133,17 +130,8 @@ class CanvasEditingTest : public QObject {
     }
 
 private slots:
-    void initTestCase() {
-        samplePath = QString::fromStdString(dir.Write("sample.nes", sample::MakeSampleGame().file));
-    }
-
     void init() {
-        window = std::make_unique<CMainWindow>();
-        window->resize(1200, 800);
-        window->show();
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window.get())); // the shortcuts need an active window
-        QVERIFY(window->OpenRom(samplePath));
+        QVERIFY(Open(samplePath));
         Canvas()->setFocus();
     }
 
@@ -350,7 +338,7 @@ private slots:
             QTest::mouseClick(dialog->findChild<QPushButton*>("flushList"), Qt::LeftButton);
             QTest::keyClick(list, Qt::Key_Return);
         });
-        QVERIFY(window->SaveRomAs(QString::fromStdString(dir.Path("edited.nes"))));
+        QVERIFY(window->SaveRomAs(Path("edited.nes")));
 
         CGameRom expected;
         expected.LoadRom(samplePath.toStdString());

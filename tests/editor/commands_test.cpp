@@ -24,8 +24,8 @@
 #include "render/nes_colors.h"
 #include "render/tile_sheet.h"
 #include "sample_game.h"
-#include "support/temp_dir.h"
 #include "support/tile_sheet_pictures.h"
+#include "window_test.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -73,22 +73,10 @@ void ImportIntoBankOne(CGraphicSetManDlg* manager, const QString& sheet) {
 
 } // namespace
 
-class CommandsTest : public QObject {
+class CommandsTest : public WindowTest {
     Q_OBJECT
-    TempDir dir;
-    QString samplePath;
     QString sheetPath;
     CGameRom unedited; // the sample saved without edits and opened again
-    std::unique_ptr<CMainWindow> mainWindow;
-
-    // A new window on the sample, active: shortcuts reach only the active window.
-    bool OpenSample() {
-        mainWindow = std::make_unique<CMainWindow>();
-        mainWindow->resize(1200, 800);
-        mainWindow->show();
-        mainWindow->activateWindow();
-        return QTest::qWaitForWindowActive(mainWindow.get()) && mainWindow->OpenRom(samplePath);
-    }
 
     // Where the dump of a saved file differs from that of the unedited save, sorted.
     QStringList Differences(const std::string& edited) {
@@ -100,19 +88,17 @@ class CommandsTest : public QObject {
 
 private slots:
     void initTestCase() {
-        samplePath = QString::fromStdString(dir.Write("sample.nes", sample::MakeSampleGame().file));
         unedited.LoadRom(samplePath.toStdString());
         unedited.SaveRom(dir.Path("unedited.nes"));
         unedited.LoadRom(dir.Path("unedited.nes"));
-        sheetPath = QString::fromStdString(dir.Path("sheet.png"));
+        sheetPath = Path("sheet.png");
         QVERIFY(WritePngFile(DrawTileSheet(PatternedTiles(), test::kAscendingGreys), sheetPath));
     }
-    void cleanup() { mainWindow.reset(); }
+    void cleanup() { window.reset(); }
 
     void EditsInTheDialogsReachTheSavedFileAndNothingElse() {
-        QVERIFY(OpenSample());
-        CMainWindow& window = *mainWindow;
-        const QImage before = CanvasView(window);
+        QVERIFY(Open(samplePath));
+        const QImage before = CanvasView(*window);
 
         OnNextModal<CLevelPropDlg>([](CLevelPropDlg* dialog) {
             ClickBox(dialog->findChild<QCheckBox*>("egg0"));
@@ -120,37 +106,37 @@ private slots:
             Keys(dialog->findChild<QComboBox*>("paletteSet"), {Qt::Key_Down});
             Keys(dialog->findChild<QComboBox*>("paletteUpdater"), {Qt::Key_Down, Qt::Key_Return});
         });
-        window.Action(kCmdLevelSettings)->trigger();
-        QVERIFY(CanvasView(window) != before); // drawn again in the level's new palettes
-        QVERIFY(window.Modified());
+        window->Action(kCmdLevelSettings)->trigger();
+        QVERIFY(CanvasView(*window) != before); // drawn again in the level's new palettes
+        QVERIFY(window->Modified());
 
         for (int created = 0; created < 2; ++created) {
             OnNextModal<CLevelSetEditorDlg>([](CLevelSetEditorDlg* dialog) {
                 Keys(dialog->findChild<QComboBox*>("music"), {Qt::Key_End, Qt::Key_Return});
             });
-            window.Action(kCmdCreateLevelSet)->trigger();
+            window->Action(kCmdCreateLevelSet)->trigger();
         }
-        QCOMPARE(window.Rom().levelSets.size(), unedited.levelSets.size() + 2);
+        QCOMPARE(window->Rom().levelSets.size(), unedited.levelSets.size() + 2);
 
-        window.ShowLevel({false, 1});
+        window->ShowLevel({false, 1});
         OnNextModal<CLevelPropDlg>([](CLevelPropDlg* dialog) {
             // The first of the two new sets: the second is left to no level.
             Keys(dialog->findChild<QComboBox*>("levelSet"), {Qt::Key_End, Qt::Key_Up, Qt::Key_Return});
         });
-        window.Action(kCmdLevelSettings)->trigger();
+        window->Action(kCmdLevelSettings)->trigger();
 
         OnNextModal<CGameSettingsDlg>([](CGameSettingsDlg* dialog) {
             Keys(dialog->findChild<QSpinBox*>("lives"), {Qt::Key_Up});
             Keys(dialog->findChild<QComboBox*>("weapon"), {Qt::Key_Down, Qt::Key_Return});
         });
-        window.Action(kCmdGameSettings)->trigger();
+        window->Action(kCmdGameSettings)->trigger();
         OnNextModal<CBonusLevelSettingsDlg>([](CBonusLevelSettingsDlg* dialog) {
             Keys(dialog->findChild<QComboBox*>("area"), {Qt::Key_Down});
             Keys(dialog->findChild<QSpinBox*>("beginFrom"), {Qt::Key_Up, Qt::Key_Return});
         });
-        window.Action(kCmdBonusArea)->trigger();
+        window->Action(kCmdBonusArea)->trigger();
 
-        QVERIFY(window.SaveRomAs(QString::fromStdString(dir.Path("edited.nes"))));
+        QVERIFY(window->SaveRomAs(Path("edited.nes")));
         const QJsonObject edited = DumpOf(dir.Path("edited.nes"));
 
         const auto newSet = QString::number(unedited.levelSets.size());
@@ -171,11 +157,10 @@ private slots:
     }
 
     void PaletteEditsReachTheSavedRomInExactlyTheirPlaces() {
-        QVERIFY(OpenSample());
-        CMainWindow& window = *mainWindow;
+        QVERIFY(Open(samplePath));
         const CGameRom& before = unedited;
-        const QImage shownBefore = CanvasView(window);
-        const std::size_t levelSet = window.Rom().levels[0].paletteSet;
+        const QImage shownBefore = CanvasView(*window);
+        const std::size_t levelSet = window->Rom().levels[0].paletteSet;
         // Colour 1 of sub-palette 0: the ground of level 1-1.
         const std::uint8_t oldColour = before.paletteSets[levelSet][1];
 
@@ -192,17 +177,17 @@ private slots:
             ClickButton(editor, "->");
             QTest::keyClick(canvas, Qt::Key_Return);
         });
-        window.Action(kCmdPalettesEditor)->trigger();
-        QVERIFY(CanvasView(window) != shownBefore);
-        QVERIFY(window.Modified());
+        window->Action(kCmdPalettesEditor)->trigger();
+        QVERIFY(CanvasView(*window) != shownBefore);
+        QVERIFY(window->Modified());
 
         OnNextModal<CPalEditorDlg>([](CPalEditorDlg* editor) {
             editor->findChild<QComboBox*>()->setCurrentIndex(1);
             Keys(Canvas(editor), {Qt::Key_Right, Qt::Key_Minus, Qt::Key_Return});
         });
-        const QImage shownWithNewColours = CanvasView(window);
-        window.Action(kCmdOtherPalettes)->trigger();
-        QCOMPARE(CanvasView(window), shownWithNewColours);
+        const QImage shownWithNewColours = CanvasView(*window);
+        window->Action(kCmdOtherPalettes)->trigger();
+        QCOMPARE(CanvasView(*window), shownWithNewColours);
 
         OnNextModal<CPalUpdEditorDlg>([](CPalUpdEditorDlg* editor) {
             QString message;
@@ -217,9 +202,9 @@ private slots:
             QTest::keyClick(canvas, Qt::Key_Insert);
             QTest::keyClick(canvas, Qt::Key_Return);
         });
-        window.Action(kCmdPaletteUpdaters)->trigger();
+        window->Action(kCmdPaletteUpdaters)->trigger();
 
-        QVERIFY(window.SaveRomAs(QString::fromStdString(dir.Path("edited.nes"))));
+        QVERIFY(window->SaveRomAs(Path("edited.nes")));
         CGameRom after;
         after.LoadRom(dir.Path("edited.nes"));
 
@@ -254,9 +239,8 @@ private slots:
     // Cancel in the manager drops everything, imports included; the same dialogs confirmed change the
     // saved levels of the edited set and no other level.
     void EditsThroughTheDialogsReachTheSavedLevelsOfTheirSetOnly() {
-        QVERIFY(OpenSample());
-        CMainWindow& window = *mainWindow;
-        const EditGraphicSets uneditedSets = *window.Rom().ExpandGraphicSets();
+        QVERIFY(Open(samplePath));
+        const EditGraphicSets uneditedSets = *window->Rom().ExpandGraphicSets();
         const EditGraphicSet& set = uneditedSets.at(0);
         const std::uint8_t cellBlock = set.rooms[0][2 * 4 + 1]; // room 1, row 2, column 1
         bool opened = false;
@@ -272,13 +256,13 @@ private slots:
             QCOMPARE(manager->Sets()[0].rooms.size(), uneditedSets[0].rooms.size() + 1);
             QTest::keyClick(manager, Qt::Key_Escape);
         });
-        QTest::keyClick(&window, Qt::Key_J, Qt::ControlModifier);
+        QTest::keyClick(window.get(), Qt::Key_J, Qt::ControlModifier);
         QVERIFY(opened);
-        QCOMPARE(*window.Rom().ExpandGraphicSets(), uneditedSets);
-        QVERIFY(!window.Modified());
+        QCOMPARE(*window->Rom().ExpandGraphicSets(), uneditedSets);
+        QVERIFY(!window->Modified());
 
-        window.activateWindow(); // the offscreen platform does not hand it back when a dialog closes
-        QVERIFY(QTest::qWaitForWindowActive(&window));
+        window->activateWindow(); // the offscreen platform does not hand it back when a dialog closes
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
         OnNextModal<CGraphicSetManDlg>([this](CGraphicSetManDlg* manager) {
             ImportIntoBankOne(manager, sheetPath);
             OnNextModal<CGraphicSetEditorDlg>([](CGraphicSetEditorDlg* editor) {
@@ -299,9 +283,9 @@ private slots:
             ClickButton(manager, "Set editor...");
             QTest::keyClick(manager, Qt::Key_Return);
         });
-        QTest::keyClick(&window, Qt::Key_J, Qt::ControlModifier);
-        QVERIFY(window.Modified());
-        const EditGraphicSet edited = window.Rom().ExpandGraphicSets()->at(0);
+        QTest::keyClick(window.get(), Qt::Key_J, Qt::ControlModifier);
+        QVERIFY(window->Modified());
+        const EditGraphicSet edited = window->Rom().ExpandGraphicSets()->at(0);
         QCOMPARE(edited.tiles, PatternedTiles());
         const EditBlock& block = edited.blocks[edited.rooms[0][2 * 4 + 1]];
         QCOMPARE(block[0], static_cast<std::uint8_t>(set.blocks[cellBlock + 1][0] + 1));
@@ -309,7 +293,7 @@ private slots:
 
         QString message;
         AnswerNextMessageBox(QMessageBox::Ok, &message);
-        QVERIFY(window.SaveRomAs(QString::fromStdString(dir.Path("edited.nes"))));
+        QVERIFY(window->SaveRomAs(Path("edited.nes")));
         QCOMPARE(message,
                  QStringLiteral("Graphic set #1: room #%1 is saved, but no level uses it; it will be gone "
                                 "when the ROM is opened again.")

@@ -10,8 +10,7 @@
 #include "game/level_lookup.h"
 #include "game/level_selection.h"
 #include "render/nes_colors.h"
-#include "sample_game.h"
-#include "support/temp_dir.h"
+#include "window_test.h"
 
 #include <QAction>
 #include <QDir>
@@ -65,35 +64,25 @@ int Lives(const QString& path) {
 
 } // namespace
 
-class DesktopTest : public QObject {
+class DesktopTest : public test::WindowTest {
     Q_OBJECT
-    test::TempDir dir;
-    QString samplePath;
     const Bytes sampleFile = sample::MakeSampleGame().file;
 
-    QString Path(const std::string& name) const { return QString::fromStdString(dir.Path(name)); }
-
-    // Shows `window` on the sample, or on a fresh copy `game.nes` whose emulator links `runTarget` to the
-    // ROM it is given, and no backup (a link appears whole at once, while a copy could be read half written).
-    void Open(CMainWindow& window, const QString& runTarget = {}) {
-        window.show();
-        if (runTarget.isEmpty()) {
-            QVERIFY(window.OpenRom(samplePath));
-            return;
-        }
+    // A window on a fresh copy `game.nes` of the sample, without a backup, whose emulator links
+    // `runTarget` to the ROM it is given (a link appears whole at once, a copy could be read half written).
+    void OpenCopy(const QString& runTarget) {
         std::filesystem::copy_file(samplePath.toStdString(), dir.Path("game.nes"),
                                    std::filesystem::copy_options::overwrite_existing);
         std::filesystem::remove(dir.Path("game.nes.bak"));
-        QVERIFY(window.OpenRom(Path("game.nes")));
-        Preferences preferences = window.CurrentPreferences();
+        QVERIFY(Open(Path("game.nes")));
+        Preferences preferences = window->CurrentPreferences();
         preferences.emulatorCommand = QStringLiteral("ln -s %f \"%1\"").arg(runTarget);
-        window.ApplyPreferences(preferences, ActiveNesColours());
+        window->ApplyPreferences(preferences, ActiveNesColours());
     }
 
 private slots:
-    void initTestCase() { samplePath = QString::fromStdString(dir.Write("sample.nes", sampleFile)); }
-
     void init() { QSettings().clear(); }
+    void cleanup() { window.reset(); }
 
     // The program itself, started as a desktop starts it: the file named opens and is remembered in
     // the program's own settings, relative to the folder it was started in.
@@ -124,27 +113,25 @@ private slots:
             {"two files", {nes, nes}, false},
             {"remote", {QUrl(QStringLiteral("https://example.org/a.nes"))}, false},
         };
-        CMainWindow window;
-        window.show();
-        for (const auto& [name, urls, taken] : cases) QVERIFY2(Drag(window, urls, false) == taken, name);
+        QVERIFY(Open());
+        for (const auto& [name, urls, taken] : cases) QVERIFY2(Drag(*window, urls, false) == taken, name);
 
-        QVERIFY(Drag(window, {QUrl::fromLocalFile(samplePath)}, true));
-        QTRY_VERIFY(window.Rom().loaded != 0);
-        QCOMPARE(window.RomFilePath(), samplePath);
+        QVERIFY(Drag(*window, {QUrl::fromLocalFile(samplePath)}, true));
+        QTRY_VERIFY(window->Rom().loaded != 0);
+        QCOMPARE(window->RomFilePath(), samplePath);
         QString warning;
-        QVERIFY(Drag(window, {QUrl::fromLocalFile(Path("other.nes"))}, true));
+        QVERIFY(Drag(*window, {QUrl::fromLocalFile(Path("other.nes"))}, true));
         AnswerNextMessageBox(QMessageBox::Ok, &warning); // after the open that the drop has queued
         QTRY_COMPARE(warning, QStringLiteral("File already loaded.\nClose the editor and open again to load "
                                              "new file."));
-        QCOMPARE(window.RomFilePath(), samplePath);
+        QCOMPARE(window->RomFilePath(), samplePath);
     }
 
     // Newest first, each file once, at most eight; a file that is gone is shown disabled; an entry
     // opens its file; "Clear list" empties the menu.
     void RecentFilesOrderLimitAndClear() {
-        CMainWindow window;
-        window.show();
-        QVERIFY(!RecentMenu(window)->menuAction()->isEnabled());
+        QVERIFY(Open());
+        QVERIFY(!RecentMenu(*window)->menuAction()->isEnabled());
         QStringList paths;
         for (int i = 0; i < 9; ++i) {
             paths << QString::fromStdString(dir.Write("rom" + std::to_string(i) + ".nes", {}));
@@ -154,7 +141,7 @@ private slots:
         editor_settings::AddRecentFile(paths[7]);
         QFile::remove(paths[6]);
 
-        QMenu* recent = RecentMenu(window);
+        QMenu* recent = RecentMenu(*window);
         QVERIFY(recent->menuAction()->isEnabled());
         const QList<QAction*> items = recent->actions();
         const QStringList expected = {paths[7], samplePath, paths[8], paths[6],
@@ -166,10 +153,10 @@ private slots:
         QVERIFY(items[expected.size()]->isSeparator());
 
         items[1]->trigger();
-        QVERIFY(window.Rom().loaded != 0);
+        QVERIFY(window->Rom().loaded != 0);
         QCOMPARE(editor_settings::RecentFiles().mid(0, 2), (QStringList{samplePath, paths[7]}));
 
-        recent = RecentMenu(window);
+        recent = RecentMenu(*window);
         recent->actions().back()->trigger();
         QCOMPARE(recent->actions().size(), 1);
         QCOMPARE(recent->actions().front()->text(), QStringLiteral("Clear list"));
@@ -182,21 +169,17 @@ private slots:
         QVERIFY(QDir().mkpath(Path("roms")));
         const QString copy = Path("roms/copy.nes");
         QVERIFY(QFile::copy(samplePath, copy));
-        {
-            CMainWindow window;
-            window.show();
-            test::ChooseFile(copy);
-            window.Action(kCmdOpen)->trigger();
-            QCOMPARE(window.RomFilePath(), copy);
-        }
-        CMainWindow next;
-        next.show();
+        QVERIFY(Open());
+        test::ChooseFile(copy);
+        window->Action(kCmdOpen)->trigger();
+        QCOMPARE(window->RomFilePath(), copy);
+        QVERIFY(Open()); // the next run
         QString folder;
         OnNextModal<QFileDialog>([&](QFileDialog* files) {
             folder = files->directory().absolutePath();
             files->reject();
         });
-        next.Action(kCmdOpen)->trigger();
+        window->Action(kCmdOpen)->trigger();
         QCOMPARE(folder, Path("roms"));
     }
 
@@ -218,50 +201,49 @@ private slots:
     // on disk: unsaved changes are saved first, run without, or nothing runs; an emulator that cannot
     // start is reported with the setting.
     void RunningTheGame() {
-        CMainWindow window;
         const QString target = Path("run.nes");
-        Open(window, target);
-        window.ShowLevel({false, 6});
-        window.Action(kCmdRunFromLevel)->trigger();
+        OpenCopy(target);
+        window->ShowLevel({false, 6});
+        window->Action(kCmdRunFromLevel)->trigger();
         QTRY_VERIFY(QFile::exists(target));
         CGameRom fromLevel;
         fromLevel.LoadRom(target.toStdString());
         QCOMPARE(int(fromLevel.gameSettings.beginArea), 1);
         QCOMPARE(int(fromLevel.gameSettings.beginRound), 2);
-        QVERIFY(!window.Modified());
+        QVERIFY(!window->Modified());
         QCOMPARE(test::TempDir::Read(dir.Path("game.nes")), sampleFile);
-        window.ShowLevel({true, 0});
-        QVERIFY(!window.Action(kCmdRunFromLevel)->isEnabled());
+        window->ShowLevel({true, 0});
+        QVERIFY(!window->Action(kCmdRunFromLevel)->isEnabled());
         QFile::remove(target);
 
-        window.Action(kCmdRunGame)->trigger();
+        window->Action(kCmdRunGame)->trigger();
         QTRY_VERIFY(QFile::exists(target));
         QCOMPARE(test::TempDir::Read(target.toStdString()), sampleFile);
         QFile::remove(target);
 
-        window.ApplyChange(Redraw::Nothing, [](CGameRom& rom) { rom.gameSettings.lives = 7; });
+        window->ApplyChange(Redraw::Nothing, [](CGameRom& rom) { rom.gameSettings.lives = 7; });
         QString message;
         AnswerNextMessageBox(QMessageBox::Cancel, &message);
-        window.Action(kCmdRunGame)->trigger();
+        window->Action(kCmdRunGame)->trigger();
         QVERIFY(message.contains(QStringLiteral("not saved")));
         QVERIFY(!QFile::exists(target));
 
         OnNextModal<QMessageBox>([](QMessageBox* box) { test::Button(box, "Run without saving")->click(); });
-        window.Action(kCmdRunGame)->trigger();
+        window->Action(kCmdRunGame)->trigger();
         QTRY_VERIFY(QFile::exists(target));
         QCOMPARE(test::TempDir::Read(target.toStdString()), sampleFile);
-        QVERIFY(window.Modified());
+        QVERIFY(window->Modified());
         QFile::remove(target);
 
         AnswerNextMessageBox(QMessageBox::Save, &message);
-        window.Action(kCmdRunGame)->trigger();
-        QVERIFY(!window.Modified());
+        window->Action(kCmdRunGame)->trigger();
+        QVERIFY(!window->Modified());
         QTRY_VERIFY(QFile::exists(target));
         QCOMPARE(Lives(target), 7);
 
-        window.ApplyPreferences({QStringLiteral("/no/such/emulator %f"), {}, true}, NesColorSet);
+        window->ApplyPreferences({QStringLiteral("/no/such/emulator %f"), {}, true}, NesColorSet);
         AnswerNextMessageBox(QMessageBox::Ok, &message);
-        window.Action(kCmdRunGame)->trigger();
+        window->Action(kCmdRunGame)->trigger();
         QVERIFY(message.contains(QStringLiteral("/no/such/emulator")));
         QVERIFY(message.contains(QStringLiteral("\"Emulator command\" in Edit > Preferences")));
     }
@@ -269,30 +251,29 @@ private slots:
     // The title marks unsaved changes; closing asks to save them (the plain question without changes),
     // and the save keeps the old file as .bak unless backups are off.
     void UnsavedChangesAreMarkedAskedAboutAndSavedWithABackup() {
-        CMainWindow window;
-        Open(window, Path("unused.nes"));
-        QVERIFY(window.windowTitle().contains(QStringLiteral("[game.nes] ")));
-        window.ApplyPreferences({{}, {}, false}, NesColorSet);
-        QVERIFY(window.SaveRomAs({}));
+        OpenCopy(Path("unused.nes"));
+        QVERIFY(window->windowTitle().contains(QStringLiteral("[game.nes] ")));
+        window->ApplyPreferences({{}, {}, false}, NesColorSet);
+        QVERIFY(window->SaveRomAs({}));
         QVERIFY(!std::filesystem::exists(dir.Path("game.nes.bak")));
         QString question;
         AnswerNextMessageBox(QMessageBox::No, &question);
-        window.close();
+        window->close();
         QCOMPARE(question, QStringLiteral("Are you sure that you want to close 'game.nes'?"));
-        QVERIFY(window.isVisible());
+        QVERIFY(window->isVisible());
 
-        window.ApplyPreferences({{}, {}, true}, NesColorSet);
-        window.ApplyChange(Redraw::Nothing, [](CGameRom& rom) { rom.gameSettings.lives = 7; });
-        QVERIFY(window.windowTitle().contains(QStringLiteral("[game.nes*] ")));
+        window->ApplyPreferences({{}, {}, true}, NesColorSet);
+        window->ApplyChange(Redraw::Nothing, [](CGameRom& rom) { rom.gameSettings.lives = 7; });
+        QVERIFY(window->windowTitle().contains(QStringLiteral("[game.nes*] ")));
         AnswerNextMessageBox(QMessageBox::Cancel, &question);
-        window.close();
+        window->close();
         QCOMPARE(question,
                  QStringLiteral("'game.nes' has changes that are not saved.\nSave them before closing?"));
-        QVERIFY(window.isVisible());
+        QVERIFY(window->isVisible());
         const Bytes old = test::TempDir::Read(dir.Path("game.nes"));
         AnswerNextMessageBox(QMessageBox::Save, &question);
-        window.close();
-        QVERIFY(!window.isVisible());
+        window->close();
+        QVERIFY(!window->isVisible());
         QCOMPARE(test::TempDir::Read(dir.Path("game.nes.bak")), old);
         QCOMPARE(Lives(Path("game.nes")), 7);
     }
@@ -305,9 +286,8 @@ private slots:
             for (int shift : {16, 8, 0}) inverted.push_back(static_cast<std::uint8_t>(~colour >> shift));
         const QString good = QString::fromStdString(dir.Write("inverted.pal", inverted));
         const QString bad = QString::fromStdString(dir.Write("short.pal", Bytes(100, 0)));
-        CMainWindow window;
-        Open(window);
-        const QImage before = window.Canvas()->grab().toImage();
+        QVERIFY(Open(samplePath));
+        const QImage before = window->Canvas()->grab().toImage();
 
         QString message;
         OnNextModal<CPreferencesDlg>([&](CPreferencesDlg* dialog) {
@@ -322,26 +302,25 @@ private slots:
             QTest::keyClicks(dialog->findChild<QLineEdit*>("emulatorCommand"), "emu %f");
             QTest::keyClick(file, Qt::Key_Return);
         });
-        window.Action(kCmdPreferences)->trigger();
+        window->Action(kCmdPreferences)->trigger();
         QCOMPARE(message, QStringLiteral(
                               "Unable to use the colour file '%1'.\n\nA colour file holds 192 or 1536 bytes")
                               .arg(bad));
         QCOMPARE(ActiveNesColours()[0x16], ~NesColorSet[0x16] & 0xFFFFFF);
-        QVERIFY(window.Canvas()->grab().toImage() != before);
-        QVERIFY(!window.Modified());
+        QVERIFY(window->Canvas()->grab().toImage() != before);
+        QVERIFY(!window->Modified());
         const Preferences kept = editor_settings::LoadPreferences();
         QCOMPARE(kept.colourFile, good);
         QCOMPARE(kept.emulatorCommand, QStringLiteral("emu %f"));
-        window.ApplyPreferences({}, NesColorSet);
+        window->ApplyPreferences({}, NesColorSet);
     }
 
     // Ctrl with the wheel zooms around the mouse, the commands step and reset the zoom, the plus key alone
-    // is a room key, and the zoom and the grid are kept for the next window.
+    // is a room key, and the zoom and the grid are kept for the next window->
     void ZoomKeepsThePointUnderTheMouse() {
-        CMainWindow window;
-        window.resize(600, 450); // smaller than the level picture at 1/2, so that every zoom can scroll
-        Open(window);
-        CNesCanvas* canvas = window.Canvas();
+        QVERIFY(Open(samplePath));
+        window->resize(600, 450); // smaller than the level picture at 1/2, so that every zoom can scroll
+        CNesCanvas* canvas = window->Canvas();
         canvas->horizontalScrollBar()->setValue(1000);
         canvas->verticalScrollBar()->setValue(300);
         const QPoint mouse(300, 150);
@@ -355,12 +334,12 @@ private slots:
         QCOMPARE(canvas->ZoomStep(), CNesCanvas::kMinZoomStep);
         QTest::keyClick(canvas, Qt::Key_Plus);
         QCOMPARE(canvas->ZoomStep(), CNesCanvas::kMinZoomStep);
-        QVERIFY(window.Modified());
+        QVERIFY(window->Modified());
 
         // With Ctrl the plus and minus keys zoom and leave the room alone (shortcuts need the active window).
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        const int setRoom = window.Rom().ReadRoom(window.CurrentRoom()).setRoom;
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        const int setRoom = window->Rom().ReadRoom(window->CurrentRoom()).setRoom;
         struct Press {
             Qt::Key key;
             int step;
@@ -371,36 +350,35 @@ private slots:
             QTest::keyClick(canvas, press.key, Qt::ControlModifier);
             QCOMPARE(canvas->ZoomStep(), press.step);
         }
-        QCOMPARE(window.Rom().ReadRoom(window.CurrentRoom()).setRoom, setRoom);
+        QCOMPARE(window->Rom().ReadRoom(window->CurrentRoom()).setRoom, setRoom);
         QCOMPARE(CMainWindow().Canvas()->ZoomStep(), CNesCanvas::kMinZoomStep + 1);
         QTest::keyClick(canvas, Qt::Key_0, Qt::ControlModifier);
         QCOMPARE(canvas->ZoomStep(), 0);
 
         const QImage withoutGrid = canvas->grab().toImage();
-        window.Action(kCmdShowGrid)->trigger();
+        window->Action(kCmdShowGrid)->trigger();
         QVERIFY(canvas->grab().toImage() != withoutGrid);
         QVERIFY(CMainWindow().Action(kCmdShowGrid)->isChecked());
     }
 
     // A click at any zoom picks the same room, object and click point as at actual size.
     void ClicksHitTheSamePlaceAtEveryZoom() {
-        CMainWindow window;
-        Open(window);
-        CNesCanvas* canvas = window.Canvas();
-        const ObjectEntry& object = ObjectsLevel(window.Rom())->objectLists[0][1];
-        const QPoint target(static_cast<int>(object.x - window.Rom().ObjectsOrigin()) + 2,
+        QVERIFY(Open(samplePath));
+        CNesCanvas* canvas = window->Canvas();
+        const ObjectEntry& object = ObjectsLevel(window->Rom())->objectLists[0][1];
+        const QPoint target(static_cast<int>(object.x - window->Rom().ObjectsOrigin()) + 2,
                             object.canvasY + 2);
         std::optional<std::tuple<int, int, int, QPoint, QRect>> atActualSize;
         for (int step : {0, 1, CNesCanvas::kMinZoomStep, CNesCanvas::kMaxZoomStep}) {
-            window.ShowLevel({false, 0});
+            window->ShowLevel({false, 0});
             canvas->SetZoomStep(step);
             // The target near the top left corner of the view.
             const QPoint shift = canvas->FromPicture(target) - QPoint(200, 200);
             canvas->horizontalScrollBar()->setValue(canvas->horizontalScrollBar()->value() + shift.x());
             canvas->verticalScrollBar()->setValue(canvas->verticalScrollBar()->value() + shift.y());
             QTest::mouseClick(canvas->viewport(), Qt::LeftButton, {}, canvas->FromPicture(target));
-            const ViewState& view = window.Rom().view;
-            const auto picked = std::tuple(window.CurrentRoom(), view.selectedList, view.selectedIndex,
+            const ViewState& view = window->Rom().view;
+            const auto picked = std::tuple(window->CurrentRoom(), view.selectedList, view.selectedIndex,
                                            QPoint(view.clickX, view.clickY), canvas->Frame());
             if (!atActualSize) atActualSize = picked;
             QVERIFY2(picked == *atActualSize, qPrintable(QStringLiteral("zoom step %1").arg(step)));

@@ -7,7 +7,7 @@
 #include "rom/bps_patch.h"
 #include "rom/ips_patch.h"
 #include "sample_game.h"
-#include "support/temp_dir.h"
+#include "window_test.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -74,29 +74,14 @@ constexpr std::size_t kStepTableOffset = 16 + 0x3E63;
 
 } // namespace
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public test::WindowTest {
     Q_OBJECT
-    test::TempDir dir;
-    QString samplePath;
-    std::unique_ptr<CMainWindow> window;
-
-    // A new window, shown; with `rom`, opened on it.
-    bool Open(const QString& rom) {
-        window = std::make_unique<CMainWindow>();
-        window->resize(1200, 800);
-        window->show();
-        return QTest::qWaitForWindowExposed(window.get()) && (rom.isEmpty() || window->OpenRom(rom));
-    }
-    QString Path(const char* name) const { return QString::fromStdString(dir.Path(name)); }
 
 private slots:
-    void initTestCase() {
-        samplePath = QString::fromStdString(dir.Write("sample.nes", sample::MakeSampleGame().file));
-    }
     void cleanup() { window.reset(); }
 
     void WithoutARomOnlyOpenQuitAboutAndPreferencesWork() {
-        QVERIFY(Open({}));
+        QVERIFY(Open());
         QCOMPARE(window->windowTitle(), QStringLiteral("NES Tikaroo Level Editor v1.1.1"));
         QStringList titles;
         for (QAction* menu : window->menuBar()->actions()) titles << menu->text();
@@ -115,7 +100,7 @@ private slots:
     }
 
     void ABrokenFileIsReportedAndASecondOpenRefused() {
-        QVERIFY(Open({}));
+        QVERIFY(Open());
         QString message;
         const QString broken = QString::fromStdString(dir.Write("broken.nes", Bytes(100, 0x4E)));
         AnswerNextMessageBox(QMessageBox::Ok, &message);
