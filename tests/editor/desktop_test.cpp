@@ -114,6 +114,7 @@ private slots:
             {"remote", {QUrl(QStringLiteral("https://example.org/a.nes"))}, false},
         };
         QVERIFY(Open());
+        QVERIFY(window->acceptDrops());
         for (const auto& [name, urls, taken] : cases) QVERIFY2(Drag(*window, urls, false) == taken, name);
 
         QVERIFY(Drag(*window, {QUrl::fromLocalFile(samplePath)}, true));
