@@ -2,6 +2,7 @@
 #include "rom/rom_error.h"
 
 #include "sample_game.h"
+#include "support/error_text.h"
 #include "support/expanded_image.h"
 #include "support/ines_builder.h"
 #include "support/minimal_game.h"
@@ -39,13 +40,7 @@ TEST(GameRomLoad, ALoadReplacesTheTablesAndAFailedOneLeavesThemEmpty) {
         SCOPED_TRACE(path);
         CGameRom rom;
         FillTables(rom);
-        std::string raised;
-        try {
-            rom.LoadRom(path);
-        } catch (const RomError& failure) {
-            raised = failure.what();
-        }
-        EXPECT_EQ(raised, error);
+        EXPECT_EQ(test::ErrorText<RomError>([&] { rom.LoadRom(path); }), error);
         const bool loaded = error.empty();
         EXPECT_EQ(rom.FileName(), loaded ? path : "");
         EXPECT_EQ(rom.cpuWindow.empty(), !loaded);

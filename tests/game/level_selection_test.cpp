@@ -1,5 +1,6 @@
 #include "game/level_selection.h"
 #include "rom/rom_error.h"
+#include "support/error_text.h"
 
 #include <gtest/gtest.h>
 
@@ -31,12 +32,7 @@ TEST(LevelSelection, PointsTheViewAtALevelOrBonusLevelAndRefusesWhatDoesNotExist
         tables.bonusArea.area = c.bonusAreaSlot;
         tables.view = {.currentLevel = 2, .selectedList = 1, .selectedIndex = 4, .clickX = 64, .clickY = 8};
         const ViewState before = tables.view;
-        std::string error;
-        try {
-            SelectLevel(tables, c.choice);
-        } catch (const RomError& raised) {
-            error = raised.what();
-        }
+        const std::string error = test::ErrorText<RomError>([&] { SelectLevel(tables, c.choice); });
         EXPECT_EQ(error, c.error);
         if (!error.empty()) {
             EXPECT_EQ(tables.view.currentLevel, before.currentLevel);

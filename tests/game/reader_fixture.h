@@ -2,6 +2,7 @@
 
 #include "game/table_readers.h"
 #include "rom/rom_error.h"
+#include "support/error_text.h"
 #include "support/expanded_image.h"
 #include "support/minimal_game.h"
 
@@ -27,12 +28,7 @@ protected:
 
     // The text of the error that reading all tables raises, or "" when it succeeds.
     std::string ReadAllError() {
-        try {
-            ReadAll();
-        } catch (const RomError& error) {
-            return error.what();
-        }
-        return {};
+        return ErrorText<RomError>([this] { ReadAll(); });
     }
 
     CGameImage image;

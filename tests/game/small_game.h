@@ -4,6 +4,7 @@
 #include "rom/bytes.h"
 #include "rom/game_image.h"
 #include "rom/rom_error.h"
+#include "support/error_text.h"
 #include "support/minimal_game.h"
 
 #include <gtest/gtest.h>
@@ -26,16 +27,12 @@ Bytes BitsToBytes(std::string_view bits);
 // The `count` bytes at `address` as bank `bank` shows them (the fixed bank above $C000).
 Bytes BytesAt(CGameImage& image, int bank, CpuPtr address, std::size_t count);
 
-// The text of the error that `action` raises, or "no error"; it must be one of the model's texts.
+// The text of the error that `action` raises, or ""; it must be one of the model's texts.
 template <typename Action>
 std::string FailureText(Action action) {
-    try {
-        action();
-    } catch (const RomError& error) {
-        EXPECT_TRUE(errors::IsModelErrorText(error.what())) << error.what();
-        return error.what();
-    }
-    return "no error";
+    const std::string text = ErrorText<RomError>(action);
+    EXPECT_TRUE(text.empty() || errors::IsModelErrorText(text)) << text;
+    return text;
 }
 
 } // namespace tikaroo::test

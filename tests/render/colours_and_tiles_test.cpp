@@ -2,6 +2,7 @@
 #include "render/nes_colors.h"
 #include "render/tile_drawing.h"
 #include "rom/rom_error.h"
+#include "support/error_text.h"
 #include "tile_image.h"
 
 #include <gtest/gtest.h>
@@ -67,12 +68,9 @@ TEST(TileDrawing, WithoutAPaletteTilesAreGreyAndTile512IsRefused) {
     EXPECT_EQ(grey.Pixel(3, 0), 0xFFFFFFu);
 
     EXPECT_NO_THROW(DrawPpuTile(grey, 0, 0, image, 511, nullptr, TileMode::Dialog));
-    try {
-        DrawPpuTile(grey, 0, 0, image, 512, nullptr, TileMode::Dialog);
-        FAIL() << "tile 512 drawn";
-    } catch (const RomError& error) {
-        EXPECT_STREQ(error.what(), "Invalid tile requested");
-    }
+    EXPECT_EQ(
+        test::ErrorText<RomError>([&] { DrawPpuTile(grey, 0, 0, image, 512, nullptr, TileMode::Dialog); }),
+        "Invalid tile requested");
 }
 
 TEST(BlockDrawing, EachQuadrantTakesItsAttributeEntry) {

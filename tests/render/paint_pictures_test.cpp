@@ -1,6 +1,7 @@
 #include "render/paint_pictures.h"
 #include "rom/picture_records.h"
 #include "rom/rom_error.h"
+#include "support/error_text.h"
 
 #include <gtest/gtest.h>
 
@@ -51,12 +52,7 @@ TEST(PaintPictures, CutOffRecordsAreSkippedAndEmptySizesRefused) {
     EXPECT_EQ(PaintPictures(nothing, strip, 4, 4), 0);
 
     ReadCursor flat = CursorOver({{0, 3, 0, {0x0000FF}, {}}});
-    try {
-        PaintPictures(flat, strip, 4, 4);
-        FAIL() << "a picture without height was painted";
-    } catch (const RomError& error) {
-        EXPECT_STREQ(error.what(), "Invalid size");
-    }
+    EXPECT_EQ(test::ErrorText<RomError>([&] { PaintPictures(flat, strip, 4, 4); }), "Invalid size");
 }
 
 } // namespace

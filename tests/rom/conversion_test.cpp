@@ -3,6 +3,7 @@
 #include "rom/rom_error.h"
 
 #include "rom/stub_rows.h"
+#include "support/error_text.h"
 #include "support/ines_builder.h"
 #include "support/temp_dir.h"
 
@@ -55,22 +56,13 @@ Bytes MakeTestOriginal() {
     Bytes file = test::MakeOriginalFile();
     for (std::uint32_t address = 0xCC51; address <= 0xD953; ++address)
         if (test::PeekOriginal8(file, address) == 0xF6) test::PokeOriginal8(file, address, 0xF5);
-    for (const auto& [address, value] : std::vector<std::pair<std::uint32_t, std::uint8_t>>{
-             {0xCD10, 0xF6},
-             {0xCD11, 0x34},
-             {0xCD12, 0xD1}, // one pointer
-             {0xCD20, 0xF6},
-             {0xCD21, 0xF6},
-             {0xCD22, 0xF6}, // a mark whose operand is 0xF6F6,
-             {0xCD23, 0xF6},
-             {0xCD24, 0x00},
-             {0xCD25, 0xD0}, // then the next mark right after
-             {0xD952, 0xF6},
-             {0xD953, 0x77}, // a mark on the last byte but one
-             {0x8E64, 0xA5},
-             {0x91CD, 0xA5},
-             {0xFFF1, 0xA5}})
-        test::PokeOriginal8(file, address, value);
+    // One pointer at $CD10; at $CD20 a mark whose operand is 0xF6F6, then the next mark right after; a
+    // mark on the last byte but one; then bytes that must survive beside fillers.
+    const std::pair<std::uint32_t, std::uint8_t> pokes[] = {
+        {0xCD10, 0xF6}, {0xCD11, 0x34}, {0xCD12, 0xD1}, {0xCD20, 0xF6}, {0xCD21, 0xF6},
+        {0xCD22, 0xF6}, {0xCD23, 0xF6}, {0xCD24, 0x00}, {0xCD25, 0xD0}, {0xD952, 0xF6},
+        {0xD953, 0x77}, {0x8E64, 0xA5}, {0x91CD, 0xA5}, {0xFFF1, 0xA5}};
+    for (const auto& [address, value] : pokes) test::PokeOriginal8(file, address, value);
     test::PokeOriginal16(file, 0xF121, 0x0000);
     test::PokeOriginal16(file, 0xF123, 0xF300);
     for (std::size_t i = 0; i < kLevelSetBytesBefore.size(); ++i)
@@ -199,18 +191,12 @@ TEST_F(Conversion, StubBlockVectorsAndVacatedFixedBank) {
     EXPECT_EQ(New(kFixed, 0xFFF1), 0xA5);
     for (std::uint32_t i = 0; i < 16; ++i) EXPECT_EQ(New(kFixed, 0xCCF0 + i), 0x30 + i);
 
-    ExpectUnchangedOutside(kFixed, 0xC000,
-                           {{0xCB99, 0xD953},
-                            {0xD9FA, 0xE23F},
-                            {0xF121, 0xFFF0},
-                            {0xFFFA, 0xFFFF},
-                            {0xCA23, 0xCA24},
-                            {0xCA52, 0xCA53},
-                            {0xCA56, 0xCA57},
-                            {0xC9D5, 0xC9D6},
-                            {0xC9DE, 0xC9DF},
-                            {0xC8D9, 0xC8DA},
-                            {test::kOriginalLevelSetPointers, test::kOriginalLevelSetPointers + 23U}});
+    const Range levelSetPointers = {test::kOriginalLevelSetPointers, test::kOriginalLevelSetPointers + 23U};
+    const std::vector<Range> changed = {{0xCB99, 0xD953}, {0xD9FA, 0xE23F}, {0xF121, 0xFFF0},
+                                        {0xFFFA, 0xFFFF}, {0xCA23, 0xCA24}, {0xCA52, 0xCA53},
+                                        {0xCA56, 0xCA57}, {0xC9D5, 0xC9D6}, {0xC9DE, 0xC9DF},
+                                        {0xC8D9, 0xC8DA}, levelSetPointers};
+    ExpectUnchangedOutside(kFixed, 0xC000, changed);
 }
 
 TEST_F(Conversion, CodeAndTablesMovedIntoBankTwo) {
@@ -287,12 +273,9 @@ TEST_F(Conversion, BankZeroHooksPatchesAndVacatedRegions) {
         {0xBD75, 0xBDB1}, {0xB747, 0xB748},
         {0xB818, 0xB81C}, {0x8093, 0x8094},
         {0x80C2, 0x80C3}, {test::kOriginalLevelSetBytes, test::kOriginalLevelSetBytes + 11U}};
-    for (const auto& [address, value] : std::vector<std::pair<std::uint32_t, std::uint8_t>>{{0xBB95, 0x80},
-                                                                                            {0xBBC5, 0x07},
-                                                                                            {0xB163, 0x87},
-                                                                                            {0xBA94, 0x87},
-                                                                                            {0xB815, 0x07},
-                                                                                            {0xB754, 0x60}}) {
+    const std::pair<std::uint32_t, std::uint8_t> patched[] = {{0xBB95, 0x80}, {0xBBC5, 0x07}, {0xB163, 0x87},
+                                                              {0xBA94, 0x87}, {0xB815, 0x07}, {0xB754, 0x60}};
+    for (const auto& [address, value] : patched) {
         EXPECT_EQ(New(0, address), value) << std::hex << address;
         changed.push_back({address, address});
     }
@@ -326,12 +309,9 @@ TEST(ConversionPointers, BadLevelSetTablePointersAreRefused) {
             test::PokeOriginal16(file, reference, bad);
             test::TempDir dir;
             CGameImage image;
-            try {
-                LoadGameImage(image, dir.Write("bad.nes", file));
-                ADD_FAILURE() << std::hex << "pointer $" << bad << " at $" << reference << " was taken";
-            } catch (const RomError& error) {
-                EXPECT_STREQ(error.what(), "Invalid pointer operation");
-            }
+            EXPECT_EQ(test::ErrorText<RomError>([&] { LoadGameImage(image, dir.Write("bad.nes", file)); }),
+                      "Invalid pointer operation")
+                << std::hex << "pointer $" << bad << " at $" << reference;
             EXPECT_EQ(image.loaded, 0U);
         }
     }

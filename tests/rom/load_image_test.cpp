@@ -2,6 +2,7 @@
 #include "rom/rom_error.h"
 
 #include "rom/stub_rows.h"
+#include "support/error_text.h"
 #include "support/ines_builder.h"
 #include "support/temp_dir.h"
 
@@ -51,13 +52,8 @@ TEST(LayoutRecognition, ImagesByMapperPrgAndChrSize) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         CGameImage image;
-        std::string error;
-        try {
-            LoadGameImage(image, dir.Write("game.nes", c.file));
-        } catch (const RomError& raised) {
-            error = raised.what();
-        }
-        EXPECT_EQ(error, c.error);
+        EXPECT_EQ(test::ErrorText<RomError>([&] { LoadGameImage(image, dir.Write("game.nes", c.file)); }),
+                  c.error);
         EXPECT_EQ(DetectLayout(image) == RomLayout::Expanded, c.error.empty());
         EXPECT_EQ(image.loaded, c.error.empty() ? 1U : 0U);
         EXPECT_EQ(image.cpuWindow.empty(), !c.error.empty());

@@ -3,6 +3,7 @@
 #include "rom/ips_patch.h"
 #include "rom/patch_error.h"
 #include "rom/patch_formats.h"
+#include "support/error_text.h"
 
 #include <gtest/gtest.h>
 
@@ -183,15 +184,6 @@ TEST(Patches, EachFormatAppliedBackGivesTheEditedFile) {
     }
 }
 
-std::string ErrorOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const PatchError& error) {
-        return error.what();
-    }
-    return "no error";
-}
-
 TEST(Patches, DamagedPatchesAndOtherOriginalsAreRefused) {
     std::mt19937 random(3);
     const Bytes original = RomLikeFile(5000, random);
@@ -243,7 +235,7 @@ TEST(Patches, DamagedPatchesAndOtherOriginalsAreRefused) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(ErrorOf(c.apply), c.error);
+        EXPECT_EQ(test::ErrorText<PatchError>(c.apply), c.error);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "rom/game_image.h"
 #include "rom/rom_error.h"
 #include "rom/tile.h"
+#include "support/error_text.h"
 
 #include <gtest/gtest.h>
 
@@ -36,23 +37,15 @@ TEST(TileCodec, PlaneZeroIsTheLowBitAndBitSevenTheLeftPixel) {
     EXPECT_EQ(out[8], 0xFF);
 }
 
-std::string ErrorOf(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const RomError& error) {
-        return error.what();
-    }
-    return "";
-}
-
 TEST(BankTiles, LoadAndStoreStayInsideTheChrData) {
     CNesRom rom;
     rom.chrData.assign(4 * kChrBankSize, 0);
     rom.chrData[3 * kChrBankSize] = 0x80;
-    EXPECT_EQ(ErrorOf([&] { rom.LoadBankTiles(3 * kChrBankSize); }), "");
+    EXPECT_EQ(test::ErrorText<RomError>([&] { rom.LoadBankTiles(3 * kChrBankSize); }), "");
     EXPECT_EQ(rom.bankTiles.size(), 512U);
     EXPECT_EQ(rom.bankTiles[0][0], 1);
-    EXPECT_EQ(ErrorOf([&] { rom.LoadBankTiles(4 * kChrBankSize); }), "out of CHR bank while loading tiles");
+    EXPECT_EQ(test::ErrorText<RomError>([&] { rom.LoadBankTiles(4 * kChrBankSize); }),
+              "out of CHR bank while loading tiles");
     EXPECT_TRUE(rom.bankTiles.empty());
 
     rom.LoadBankTiles(0);
@@ -64,7 +57,7 @@ TEST(BankTiles, LoadAndStoreStayInsideTheChrData) {
 
     rom.bankTiles.pop_back();
     const Bytes before = rom.chrData;
-    EXPECT_EQ(ErrorOf([&] { rom.StoreBankTiles(0); }), "too many tiles requested to store");
+    EXPECT_EQ(test::ErrorText<RomError>([&] { rom.StoreBankTiles(0); }), "too many tiles requested to store");
     EXPECT_EQ(rom.chrData, before);
 }
 
