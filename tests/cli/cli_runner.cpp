@@ -2,9 +2,13 @@
 
 #include "support/temp_dir.h"
 
+#include <gtest/gtest.h>
+
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 
 namespace tikaroo::test {
 
@@ -29,6 +33,19 @@ CliResult RunCli(const std::vector<std::string>& args) {
     result.out.assign(out.begin(), out.end());
     result.err.assign(err.begin(), err.end());
     return result;
+}
+
+void ExpectRefusals(const std::vector<Refusal>& refusals, const std::vector<std::string>& unwritten) {
+    for (const Refusal& refusal : refusals) {
+        SCOPED_TRACE(refusal.args[0] + ": " + refusal.message);
+        const CliResult result = RunCli(refusal.args);
+        EXPECT_EQ(result.exitCode, refusal.exitCode);
+        EXPECT_NE(result.err.find(refusal.message), std::string::npos) << result.err;
+        if (refusal.exitCode == 1) {
+            EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << result.err;
+        }
+        for (const std::string& path : unwritten) EXPECT_FALSE(std::filesystem::exists(path)) << path;
+    }
 }
 
 } // namespace tikaroo::test

@@ -92,24 +92,13 @@ TEST(CliConvertAndSave, RefusalsSayWhyAndWriteNothing) {
     const std::string sample = dir.Write("sample.nes", sample::MakeSampleGame().file);
     const std::string small = dir.Write("small.nes", test::MakeOriginalFile(2, 1));
     const std::string out = dir.Path("out.nes");
-    const struct {
-        std::vector<std::string> args;
-        std::string message;
-    } cases[] = {
-        {{"convert", small, out}, "CHR data of an original image must be 32 KB"},
-        {{"convert", small}, ""},
-        {{"make-sample"}, ""},
-        {{"make-sample", dir.Path("no/folder/sample.nes")}, "cannot write"},
-        {{"save", sample, dir.Path("no/folder/out.nes")}, "Write error"},
-        {{"save", dir.Path("missing.nes"), out}, ""},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.args[0] + " " + c.message);
-        const auto result = RunCli(c.args);
-        EXPECT_NE(result.exitCode, 0);
-        EXPECT_TRUE(Has(result.err, c.message)) << result.err;
-        EXPECT_FALSE(std::filesystem::exists(out));
-    }
+    test::ExpectRefusals({{{"convert", small, out}, 1, "CHR data of an original image must be 32 KB"},
+                          {{"convert", small}, 2, ""},
+                          {{"make-sample"}, 2, ""},
+                          {{"make-sample", dir.Path("no/folder/sample.nes")}, 1, "cannot write"},
+                          {{"save", sample, dir.Path("no/folder/out.nes")}, 1, "Write error"},
+                          {{"save", dir.Path("missing.nes"), out}, 1, ""}},
+                         {out});
 }
 
 } // namespace

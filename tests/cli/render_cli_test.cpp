@@ -104,30 +104,17 @@ TEST(CliRender, RefusesBadArgumentsAndBadFilesAndWritesNothing) {
     test::TempDir dir;
     const std::string out = dir.Path("x.png");
     const std::string missing = dir.Path("none.nes");
-    const struct {
-        std::vector<std::string> args;
-        int exitCode;
-        std::string error;
-    } cases[] = {
-        {{SamplePath(), "-o", out}, 2, ""},
-        {{SamplePath(), "--level", "1-1"}, 2, ""},
-        {{SamplePath(), "--level", "1-1", "--all", "-o", out}, 2, ""},
-        {{SamplePath(), "--level", "9-1", "-o", out}, 2, "area 1-8 and round 1-4"},
-        {{SamplePath(), "--bonus", "10", "-o", out}, 2, "not a number 1-9"},
-        {{SamplePath(), "--level", "1-1", "--compression", "10", "-o", out}, 2, "not a number 0-9"},
-        {{missing, "--level", "1-1", "-o", out}, 1, "CNROM file corrupt"},
-        {{missing, "--all", "-o", dir.Path("maps")}, 1, "CNROM file corrupt"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.args[1] + " " + c.error);
-        std::vector<std::string> args = c.args;
-        args.insert(args.begin(), "render");
-        const auto result = RunCli(args);
-        EXPECT_EQ(result.exitCode, c.exitCode);
-        EXPECT_NE(result.err.find(c.error), std::string::npos) << result.err;
-        EXPECT_FALSE(std::filesystem::exists(out));
-        EXPECT_FALSE(std::filesystem::exists(dir.Path("maps")));
-    }
+    const std::string sample = SamplePath();
+    test::ExpectRefusals(
+        {{{"render", sample, "-o", out}, 2, ""},
+         {{"render", sample, "--level", "1-1"}, 2, ""},
+         {{"render", sample, "--level", "1-1", "--all", "-o", out}, 2, ""},
+         {{"render", sample, "--level", "9-1", "-o", out}, 2, "area 1-8 and round 1-4"},
+         {{"render", sample, "--bonus", "10", "-o", out}, 2, "not a number 1-9"},
+         {{"render", sample, "--level", "1-1", "--compression", "10", "-o", out}, 2, "not a number 0-9"},
+         {{"render", missing, "--level", "1-1", "-o", out}, 1, "CNROM file corrupt"},
+         {{"render", missing, "--all", "-o", dir.Path("maps")}, 1, "CNROM file corrupt"}},
+        {out, dir.Path("maps")});
 }
 
 // A .pal file of the built-in colours inverted draws every pixel of the clean map inverted; the emphasis

@@ -70,35 +70,22 @@ TEST_F(CliTiles, RefusedSheetsAndArgumentsWriteNothing) {
     ASSERT_TRUE(WritePngFile(fiveColours, Path("five.png")) && WritePngFile(taller, Path("taller.png")));
     const std::string broken = dir.Write("broken.png", Bytes{0x89, 'P', 'N', 'G', 0, 0});
     const std::string out = dir.Path("out.nes");
-    struct Case {
-        std::vector<std::string> args;
-        int exitCode;
-        std::string error;
-    };
-    const std::vector<Case> cases = {
-        {{"import-tiles", rom, "--bank", "1", dir.Path("five.png"), "-o", out},
-         1,
-         "Image must be in size 256x128 and with 4 colors"},
-        {{"import-tiles", rom, "--bank", "1", dir.Path("taller.png"), "-o", out},
-         1,
-         "Image must be in size 256x128 and with 4 colors"},
-        {{"import-tiles", rom, "--bank", "1", broken, "-o", out}, 1, "Invalid image file"},
-        {{"import-tiles", rom, "--bank", "8", sheet, "-o", out}, 2, "--bank must be a number from 1 to 7"},
-        {{"import-tiles", rom, "--bank", "1", sheet, "--assign", "0124:0123", "-o", out},
-         2,
-         "--assign takes LEFT:RIGHT"},
-        {{"export-tiles", rom, "--bank", "1", "--palette-set", "17", "-o", dir.Path("x.png")},
-         2,
-         "--palette-set must be a number from 1 to 16"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.error);
-        const auto result = RunCli(c.args);
-        EXPECT_EQ(result.exitCode, c.exitCode);
-        EXPECT_NE(result.err.find(c.error), std::string::npos) << result.err;
-        EXPECT_FALSE(std::filesystem::exists(out));
-        EXPECT_FALSE(std::filesystem::exists(dir.Path("x.png")));
-    }
+    test::ExpectRefusals(
+        {{{"import-tiles", rom, "--bank", "1", dir.Path("five.png"), "-o", out},
+          1,
+          "Image must be in size 256x128 and with 4 colors"},
+         {{"import-tiles", rom, "--bank", "1", dir.Path("taller.png"), "-o", out},
+          1,
+          "Image must be in size 256x128 and with 4 colors"},
+         {{"import-tiles", rom, "--bank", "1", broken, "-o", out}, 1, "Invalid image file"},
+         {{"import-tiles", rom, "--bank", "8", sheet, "-o", out}, 2, "--bank must be a number from 1 to 7"},
+         {{"import-tiles", rom, "--bank", "1", sheet, "--assign", "0124:0123", "-o", out},
+          2,
+          "--assign takes LEFT:RIGHT"},
+         {{"export-tiles", rom, "--bank", "1", "--palette-set", "17", "-o", dir.Path("x.png")},
+          2,
+          "--palette-set must be a number from 1 to 16"}},
+        {out, dir.Path("x.png")});
 }
 
 } // namespace
