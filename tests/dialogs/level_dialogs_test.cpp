@@ -19,19 +19,15 @@ using test::ClickBox;
 
 namespace {
 
-GameSettings GameSettingsToEdit() {
-    GameSettings settings;
-    settings.speed = 24;
-    settings.jump = 64;
-    settings.holes = 1;
-    settings.beginArea = 2;
-    settings.beginRound = 1;
-    settings.beginFrom = 2;
-    settings.weapon = 1;
-    settings.dropsCount = 3;
-    settings.lives = 5;
-    return settings;
-}
+const GameSettings kSettingsToEdit{.speed = 24,
+                                   .jump = 64,
+                                   .holes = 1,
+                                   .beginArea = 2,
+                                   .beginRound = 1,
+                                   .beginFrom = 2,
+                                   .weapon = 1,
+                                   .dropsCount = 3,
+                                   .lives = 5};
 
 } // namespace
 
@@ -201,7 +197,7 @@ private slots:
         const Range ranges[] = {{"jump", 0, 127},       {"extraJump", 0, 127}, {"speed", 1, 117},
                                 {"extraSpeed", 1, 117}, {"sbSpeed", 1, 117},   {"extraSbSpeed", 1, 117},
                                 {"beginFrom", 1, 4},    {"dropsCount", 1, 10}, {"lives", 1, 9}};
-        CGameSettingsDlg dialog(GameSettingsToEdit());
+        CGameSettingsDlg dialog(kSettingsToEdit);
         dialog.show();
         for (const Range& range : ranges) {
             auto* box = dialog.findChild<QSpinBox*>(range.name);
@@ -215,7 +211,7 @@ private slots:
     }
 
     void OkStoresEveryControlAndBeginFromMinusOne() {
-        CGameSettingsDlg dialog(GameSettingsToEdit());
+        CGameSettingsDlg dialog(kSettingsToEdit);
         dialog.show();
         QCOMPARE(dialog.findChild<QSpinBox*>("beginFrom")->value(), 3);
         QCOMPARE(dialog.findChild<QComboBox*>("beginArea")->currentText(), QStringLiteral("3-2"));
@@ -229,19 +225,20 @@ private slots:
         QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
 
-        GameSettings expected = GameSettingsToEdit();
-        expected.speed = 117;
-        expected.jump = 5;
-        expected.holes = 0;
-        expected.safeMode = 1;
-        expected.beginRound = 2;
-        expected.beginFrom = 3;
-        expected.weapon = 2;
-        QVERIFY(dialog.Settings() == expected);
+        // Typed, ticked and stepped; the rest as it came in.
+        QVERIFY(dialog.Settings() == (GameSettings{.speed = 117,
+                                                   .jump = 5,
+                                                   .safeMode = 1,
+                                                   .beginArea = 2,
+                                                   .beginRound = 2,
+                                                   .beginFrom = 3,
+                                                   .weapon = 2,
+                                                   .dropsCount = 3,
+                                                   .lives = 5}));
     }
 
     void WithoutABeginAreaEntryTheStartStays() {
-        GameSettings stored = GameSettingsToEdit();
+        GameSettings stored = kSettingsToEdit;
         stored.beginArea = 9; // no entry of the list shows it
         CGameSettingsDlg dialog(stored);
         dialog.show();
