@@ -36,7 +36,9 @@ TEST(GameRomLoad, ALoadReplacesTheTablesAndAFailedOneLeavesThemEmpty) {
         {dir.Write("bad-pointer.nes", badPointer), "Invalid pointer operation"},
         {dir.Write("bad-table.nes", badTable), "Invalid pointer operation"},
     };
-    for (const auto& [path, error] : cases) {
+    for (const auto& entry : cases) {
+        const std::string& path = entry.first; // a named reference, as lambdas take no structured bindings
+        const std::string& error = entry.second;
         SCOPED_TRACE(path);
         CGameRom rom;
         FillTables(rom);
