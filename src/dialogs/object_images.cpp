@@ -5,10 +5,13 @@
 namespace tikaroo {
 
 CObjectImages::CObjectImages(const MarkerSheetSet& sheets)
-    : sheet(&sheets.markerSheet), list(MakeImageListStrip(sheets.markerSheet, sheets.boundingBoxes)) {}
+    : sheet(&sheets.markerSheet), list(MakeImageListStrip(sheets.markerSheet, sheets.boundingBoxes)),
+      icons(list.imageCount) {}
 
 QPixmap CObjectImages::Icon(int imageNumber) const {
     if (imageNumber < 0 || static_cast<std::size_t>(imageNumber) >= list.imageCount) return {};
+    QPixmap& icon = icons[static_cast<std::size_t>(imageNumber)];
+    if (!icon.isNull()) return icon;
     // The strip's pixels carry no alpha: the key colour becomes transparent, every other pixel opaque.
     QImage image = WrapPicture(list.strip)
                        .copy(imageNumber * list.imageWidth, 0, list.imageWidth, list.imageHeight)
@@ -18,7 +21,8 @@ QPixmap CObjectImages::Icon(int imageNumber) const {
         for (int x = 0; x < image.width(); ++x)
             row[x] = (row[x] & 0xFFFFFFu) == kKeyColour ? 0u : row[x] | 0xFF000000u;
     }
-    return QPixmap::fromImage(image);
+    icon = QPixmap::fromImage(image);
+    return icon;
 }
 
 } // namespace tikaroo

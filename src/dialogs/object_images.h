@@ -5,6 +5,8 @@
 
 #include <QPixmap>
 
+#include <vector>
+
 namespace tikaroo {
 
 // The object pictures of the object dialogs: small images cut to the largest picture, and the marker
@@ -14,7 +16,8 @@ public:
     // Raises "Invalid size" when the sheet holds no picture at all.
     explicit CObjectImages(const MarkerSheetSet& sheets);
 
-    // The small image of image number `imageNumber`, transparent where the sheet is.
+    // The small image of image number `imageNumber`, transparent where the sheet is; each is made at its
+    // first use and then shared, as the objects manager asks again at every sort.
     QPixmap Icon(int imageNumber) const;
     QSize IconSize() const { return {list.imageWidth, list.imageHeight}; }
     const PictureBuffer& Sheet() const { return *sheet; }
@@ -22,6 +25,7 @@ public:
 private:
     const PictureBuffer* sheet;
     ImageListStrip list;
+    mutable std::vector<QPixmap> icons;
 };
 
 } // namespace tikaroo
