@@ -1,30 +1,16 @@
-#include "render/chr_banks.h"
-#include "render/level_picture.h"
 #include "render/level_renderer.h"
-#include "render/nes_colors.h"
 #include "render_scene.h"
-#include "tile_image.h"
+#include "support/tile_sheet_pictures.h"
 
 #include <gtest/gtest.h>
-
-#include <algorithm>
 
 namespace tikaroo {
 namespace {
 
-constexpr std::uint32_t kNormalTint = 0x11;
-constexpr std::uint32_t kSelectedTint = 0x22;
-const std::uint32_t kRoomColour = NesColour(0x16); // block 1: colour 1 of sub-palette 0
-
-bool SamePictures(const PictureBuffer& a, const PictureBuffer& b) {
-    return a.Width() == b.Width() && a.Height() == b.Height() &&
-           std::equal(a.Data(), a.Data() + a.Width() * a.Height(), b.Data());
-}
-
 struct Rendering : ::testing::Test {
     test::RenderScene scene{4};
-    PictureBuffer normal = test::MakeMarkerSheet(kNormalTint);
-    PictureBuffer selected = test::MakeMarkerSheet(kSelectedTint);
+    PictureBuffer normal = test::MakeMarkerSheet(0x11);
+    PictureBuffer selected = test::MakeMarkerSheet(0x22);
     CLevelRenderer renderer;
 
     Rendering() { renderer.SetMarkerSheets(&normal, &selected); }
@@ -39,26 +25,15 @@ struct Rendering : ::testing::Test {
     }
 };
 
-TEST_F(Rendering, OverlayHasLettersAndMarkersAndRecordsCanvasY) {
+// The hit test finds objects by the canvas y their markers were drawn at.
+TEST_F(Rendering, OverlayRecordsEachObjectsCanvasY) {
     scene.tables.objectTypes[5].descriptor[2] = 0xF0;
     AddObject(scene, 0, 5, 300);
     AddObject(scene, 2, 6, 128); // on the boundary: belongs to room 1
     renderer.SelectLevel(scene.image, scene.tables);
-    const PictureBuffer& canvas = renderer.Canvas();
-    // Letter A at room 0: floor 464, cell from x -66, square at (-10..5,
-    // 454..469).
-    EXPECT_EQ(canvas.Pixel(0, 460), test::MarkerSquareColour('A', kNormalTint));
-    // Object 5 at x 300, 16 above the floor: cell at 222, square at (278..,
-    // 438..), dot at (300, 448).
-    EXPECT_EQ(canvas.Pixel(280, 440), test::MarkerSquareColour(5, kNormalTint));
-    EXPECT_EQ(canvas.Pixel(300, 448), kMarkerDotColour);
+    // The floor is at 464; type 5 stands 16 above it, type 6 on it.
     EXPECT_EQ(scene.ShownLevel().objectLists[0][0].canvasY, 448);
     EXPECT_EQ(scene.ShownLevel().objectLists[2][0].canvasY, 464);
-
-    scene.tables.view.selectedList = 0;
-    scene.tables.view.selectedIndex = 0;
-    renderer.Redraw(scene.tables, false, true);
-    EXPECT_EQ(renderer.Canvas().Pixel(280, 440), test::MarkerSquareColour(5, kSelectedTint));
 }
 
 // What a renderer drawing `tables` afresh shows.
@@ -102,7 +77,7 @@ TEST_F(Rendering, RedrawsAfterEditsEqualAFreshDrawing) {
     busy.tables.view.selectedIndex = 3;
     SetClickPoint(busy, {-1, -1});
     renderer.Redraw(busy.tables, false, true);
-    EXPECT_TRUE(SamePictures(renderer.Canvas(), FreshCanvas(busy, normal, selected)));
+    EXPECT_TRUE(test::SamePixels(renderer.Canvas(), FreshCanvas(busy, normal, selected)));
 
     const std::int32_t height = renderer.Canvas().Height();
     busy.Set().rooms[0].background = 1; // raises the canvas
@@ -110,7 +85,7 @@ TEST_F(Rendering, RedrawsAfterEditsEqualAFreshDrawing) {
     renderer.BuildLevelPicture(busy.image, busy.tables, false);
     renderer.Redraw(busy.tables, true, true);
     EXPECT_NE(renderer.Canvas().Height(), height);
-    EXPECT_TRUE(SamePictures(renderer.Canvas(), FreshCanvas(busy, normal, selected)));
+    EXPECT_TRUE(test::SamePixels(renderer.Canvas(), FreshCanvas(busy, normal, selected)));
 
     busy.tables.geometry.bgStepTable.fill(0x7F);
     for (std::size_t r = 0; r < 40; ++r)
@@ -120,25 +95,9 @@ TEST_F(Rendering, RedrawsAfterEditsEqualAFreshDrawing) {
     EXPECT_EQ(renderer.Canvas().Height(), kMaxCanvasHeight);
     busy.ShownLevel().objectLists[0].resize(1);
     renderer.Redraw(busy.tables, false, true);
-    EXPECT_TRUE(SamePictures(renderer.Canvas(), FreshCanvas(busy, normal, selected)));
+    EXPECT_TRUE(test::SamePixels(renderer.Canvas(), FreshCanvas(busy, normal, selected)));
     renderer.SelectLevel(scene.image, scene.tables);
     EXPECT_FALSE(renderer.DrawnCut());
-}
-
-TEST(LevelPicture, BossRoomsComeFromTheBossRow) {
-    for (std::size_t slot : {3u, 32u, 2u}) {
-        test::RenderScene scene(64, slot);
-        SelectChrBanks(scene.image, kBossBankSet);
-        scene.image.allTiles[scene.image.ppuTileMap[256 + 1]] = test::SolidTile(2);
-        CLevelRenderer renderer;
-        renderer.SelectLevel(scene.image, scene.tables);
-        const PictureBuffer& picture = renderer.LevelPicture();
-        ASSERT_EQ(picture.Width(), 64 * 128);
-        const std::uint32_t boss = NesColour(0x2A);
-        EXPECT_EQ(picture.Pixel(60 * 128, 0), slot == 32 ? boss : kRoomColour) << slot;
-        EXPECT_EQ(picture.Pixel(61 * 128, 0), slot == 2 ? kRoomColour : boss) << slot;
-        EXPECT_EQ(IsBossRoom(slot, 0), slot == 32);
-    }
 }
 
 } // namespace

@@ -6,7 +6,7 @@
 
 namespace tikaroo::test {
 
-RenderScene::RenderScene(std::size_t rooms, std::size_t slot) : image(BlankTileImage()) {
+RenderScene::RenderScene(std::size_t rooms) : image(BlankTileImage()) {
     SelectChrBanks(image, LevelBankSet(0));
     image.allTiles[image.ppuTileMap[256 + 1]] = SolidTile(1);
 
@@ -33,7 +33,6 @@ RenderScene::RenderScene(std::size_t rooms, std::size_t slot) : image(BlankTileI
     tables.levels.assign(kLevelSlotCount, Level{});
     tables.bonusLevels.assign(kBonusLevelCount, Level{});
     tables.objectTypes.assign(kObjectTypeCount, ObjectType{});
-    tables.view.currentLevel = static_cast<std::uint8_t>(slot);
 }
 
 std::uint32_t MarkerSquareColour(std::int32_t imageNumber, std::uint32_t tint) {

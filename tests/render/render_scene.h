@@ -10,13 +10,13 @@
 namespace tikaroo::test {
 
 // A small game for the level renderer: graphic set 0 with one set room whose upper half is block 1
-// (solid colour 1) and lower half block 0 (blank); level slot `slot` plays level set 0 of `rooms`
+// (solid colour 1) and lower half block 0 (blank); level slot 0 plays level set 0 of `rooms`
 // rooms with tops 0xB0; 72 object types with offset 0; flat geometry tables.
 struct RenderScene {
     CGameImage image;
     GameTables tables;
 
-    explicit RenderScene(std::size_t rooms = 4, std::size_t slot = 0);
+    explicit RenderScene(std::size_t rooms = 4);
 
     LevelSet& Set() { return tables.levelSets.at(0); }
     Level& ShownLevel() { return tables.levels.at(tables.view.currentLevel); }
