@@ -16,29 +16,6 @@ std::vector<std::int32_t> Ys(const std::vector<std::array<std::int32_t, 2>>& lis
     return ys;
 }
 
-TEST(RoomLayout, BackgroundStepsAccumulateAndStartAtZero) {
-    test::RenderScene scene(3);
-    // Type 1 rises one 8-pixel unit on every even column; type 2 falls two units
-    // where (c + 16) & 0x10 is 0.
-    scene.tables.geometry.bgStepTable = {0xFF, 2, 0, 0, 0, 0, 0, 0};
-    scene.tables.geometry.bgMaskTable = {0x01, 0x10, 0, 0, 0, 0, 0, 0};
-    scene.Set().rooms[1].background = 1;
-    scene.Set().rooms[2].background = 2;
-    EXPECT_EQ(BackgroundStep(scene.tables.geometry, 1, 1), -64);
-    // Room 2 is even: every column passes the mask 0x10, so 16 steps of +2 units.
-    EXPECT_EQ(BackgroundStep(scene.tables.geometry, 2, 2), 256);
-    // Room 3 is odd: c + 16 always has bit 4 set, no step.
-    EXPECT_EQ(BackgroundStep(scene.tables.geometry, 2, 3), 0);
-    const auto columns = BackgroundColumnOffsets(scene.tables.geometry, 1, 1);
-    EXPECT_EQ(columns[0], -8);
-    EXPECT_EQ(columns[1], -8);
-    EXPECT_EQ(columns[2], -16);
-
-    const RoomLayout layout = BuildRoomLayout(scene.tables, scene.Set());
-    // Raw offsets 0, -64, 192; the smallest (-64) is moved to 0.
-    EXPECT_EQ(Ys(layout.pictureOffset), (std::vector<std::int32_t>{64, 0, 256}));
-}
-
 TEST(RoomLayout, BonusModeShowsLengthRoomsFromItsBlockOfSixteen) {
     test::RenderScene scene(64);
     scene.Set().tops = {0xB0, 0xA2, 0xB0, 0xB0};
