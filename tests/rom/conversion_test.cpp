@@ -1,9 +1,7 @@
 #include "rom/conversion.h"
 #include "rom/load_image.h"
-#include "rom/rom_error.h"
 
 #include "rom/stub_rows.h"
-#include "support/error_text.h"
 #include "support/ines_builder.h"
 #include "support/temp_dir.h"
 
@@ -300,42 +298,6 @@ TEST_F(Conversion, FourBankOriginalGivesTheSameImage) {
     EXPECT_EQ(fromFour.prgBanks, converted->prgBanks);
     EXPECT_EQ(fromFour.chrData, converted->chrData);
     EXPECT_EQ(fromFour.header, converted->header);
-}
-
-TEST(ConversionPointers, BadLevelSetTablePointersAreRefused) {
-    for (const std::uint32_t reference : {0xBB50U, 0xBB92U}) {
-        for (const std::uint16_t bad : {std::uint16_t{0xFFF5}, std::uint16_t{0x0100}}) {
-            Bytes file = test::MakeOriginalFile();
-            test::PokeOriginal16(file, reference, bad);
-            test::TempDir dir;
-            CGameImage image;
-            EXPECT_EQ(test::ErrorText<RomError>([&] { LoadGameImage(image, dir.Write("bad.nes", file)); }),
-                      "Invalid pointer operation")
-                << std::hex << "pointer $" << bad << " at $" << reference;
-            EXPECT_EQ(image.loaded, 0U);
-        }
-    }
-}
-
-TEST(MergeHeaderRule, TemplateBitsAndLoadedFlag) {
-    CNesRom rom;
-    rom.prgBanks.assign(3, Bytes(kPrgBankSize));
-    rom.chrData.assign(2 * 8192, 0);
-    rom.header[12] = 0x5A;
-    std::array<std::uint8_t, 16> headerTemplate{};
-    headerTemplate.fill(0xFF);
-    MergeHeader(rom, "x.nes", headerTemplate);
-    const Bytes expected = {'N', 'E', 'S', 0x1A, 3, 2, 0xFB, 0xFF, 0xFF, 0x01, 0xFF, 0, 0x5A, 0, 0, 0};
-    EXPECT_EQ(Bytes(rom.header.begin(), rom.header.end()), expected);
-    EXPECT_EQ(rom.loaded, 1U);
-    EXPECT_EQ(rom.FileName(), "x.nes");
-
-    headerTemplate.fill(0);
-    rom.chrData.clear();
-    MergeHeader(rom, "y.nes", headerTemplate);
-    EXPECT_EQ(rom.header[10], 0xCC);
-    EXPECT_EQ(rom.header[5], 0);
-    EXPECT_EQ(rom.loaded, 0U);
 }
 
 } // namespace

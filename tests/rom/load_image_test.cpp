@@ -21,6 +21,13 @@ TEST(LayoutRecognition, ImagesByMapperPrgAndChrSize) {
     noMagic[3] = 0x1B;
     const Bytes truncated(noMagic.begin(), noMagic.end() - 1);
     const auto original = [](std::size_t prg, std::size_t chr) { return test::MakeOriginalFile(prg, chr); };
+    // The two words that name the level-set tables, pointing outside the window.
+    const auto badPointer = [](std::uint32_t reference, std::uint16_t pointer) {
+        Bytes file = test::MakeOriginalFile();
+        test::PokeOriginal16(file, reference, pointer);
+        return file;
+    };
+    const std::string badPointerError = "Invalid pointer operation";
     const auto mapper4 = [](std::size_t prg, std::size_t chr) {
         return test::MakeInesFile({.mapper = 4, .prgBanks = prg, .chrBanks = chr});
     };
@@ -44,6 +51,10 @@ TEST(LayoutRecognition, ImagesByMapperPrgAndChrSize) {
         {"mapper 4, 12 + 16 banks", mapper4(12, 16), corrupt},
         {"mapper 4, 8 + 8 banks", mapper4(8, 8), corrupt},
         {"mapper 4, 4 + 16 banks", mapper4(4, 16), corrupt},
+        {"level-set pointers at $FFF5", badPointer(0xBB50, 0xFFF5), badPointerError},
+        {"level-set pointers at $0100", badPointer(0xBB50, 0x0100), badPointerError},
+        {"level-set bytes at $FFF5", badPointer(0xBB92, 0xFFF5), badPointerError},
+        {"level-set bytes at $0100", badPointer(0xBB92, 0x0100), badPointerError},
         {"no magic", noMagic, corrupt},
         {"truncated", truncated, corrupt},
         {"no header", Bytes(15, 'N'), corrupt},
