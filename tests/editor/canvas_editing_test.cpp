@@ -35,12 +35,15 @@ struct FieldKeys {
     int top;
 };
 
-// The keys of each room field of the shown level, and the field's highest value.
+// The keys of each room field of the shown level, and the field's highest value. The set room steps
+// with the plus and minus keys shifted or not.
 std::vector<FieldKeys> RoomKeys(const CGameRom& rom) {
-    const std::size_t setRooms =
-        rom.graphicSets.at(LevelSetOf(rom, *ShownLevel(rom))->GraphicSetId()).rooms.size();
+    const int top =
+        static_cast<int>(rom.graphicSets.at(LevelSetOf(rom, *ShownLevel(rom))->GraphicSetId()).rooms.size()) -
+        1;
     return {
-        {Qt::Key_Plus, Qt::Key_Minus, &LevelRoom::setRoom, static_cast<int>(setRooms) - 1},
+        {Qt::Key_Plus, Qt::Key_Minus, &LevelRoom::setRoom, top},
+        {Qt::Key_Equal, Qt::Key_Underscore, &LevelRoom::setRoom, top},
         {Qt::Key_Q, Qt::Key_A, &LevelRoom::floorGeom, 15},
         {Qt::Key_W, Qt::Key_S, &LevelRoom::scroll, 2},
         {Qt::Key_E, Qt::Key_D, &LevelRoom::background, 6},
@@ -151,23 +154,15 @@ private slots:
 
     void UndoKeepsAHundredChangesAndRedoLastsUntilTheNextChange() {
         GoToRoom(1);
-        const LevelRoom original = Rom().ReadRoom(1);
+        const std::uint8_t scroll = Rom().ReadRoom(1).scroll;
         for (int change = 0; change < 101; ++change) Key(Qt::Key_W);
-        QVERIFY(window->Action(kCmdUndoRoom)->isEnabled());
-        QVERIFY(!window->Action(kCmdRedoRoom)->isEnabled());
         for (int undo = 0; undo < 100; ++undo) Key(Qt::Key_Z, Qt::ControlModifier);
         QVERIFY(!window->Action(kCmdUndoRoom)->isEnabled());
-        QCOMPARE(Rom().ReadRoom(1).scroll, std::uint8_t((original.scroll + 1) % 3)); // the first change stays
+        QCOMPARE(Rom().ReadRoom(1).scroll, std::uint8_t((scroll + 1) % 3)); // the first change stays
         Key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(Rom().ReadRoom(1).scroll, std::uint8_t((original.scroll + 2) % 3));
-        QVERIFY(window->Action(kCmdRedoRoom)->isEnabled());
+        QCOMPARE(Rom().ReadRoom(1).scroll, std::uint8_t((scroll + 2) % 3));
         Key(Qt::Key_Q);
         QVERIFY(!window->Action(kCmdRedoRoom)->isEnabled());
-
-        Key(Qt::Key_Space, Qt::ControlModifier); // room 2 becomes a copy of room 1
-        Key(Qt::Key_Right);
-        Key(Qt::Key_Space);
-        QVERIFY(Rom().ReadRoom(2) == Rom().ReadRoom(1));
     }
 
     void BonusLevelsRefuseRoomEditing() {
@@ -176,8 +171,8 @@ private slots:
         Key(Qt::Key_Q);
         Key(Qt::Key_Plus);
         QVERIFY(LevelSetOf(Rom(), *ShownLevel(Rom()))->rooms == before.rooms);
-        QVERIFY(!window->Action(kCmdUndoRoom)->isEnabled());
-        QVERIFY(!window->Action(kCmdSelectRoom)->isEnabled());
+        for (const CommandId command : {kCmdUndoRoom, kCmdSelectRoom, kCmdRunFromLevel})
+            QVERIFY(!window->Action(command)->isEnabled());
     }
 
     void TheRoomsMapSetsTheRoom() {
@@ -198,12 +193,10 @@ private slots:
         QVERIFY(window->StatusText(1).startsWith(QStringLiteral("[objLeft: %1] Object: 0x%2, List: 1")
                                                      .arg(first.x / 8)
                                                      .arg(QString::asprintf("%02X", first.id))));
-        QCOMPARE(window->ObjectEditing().CurrentMode(), CObjectEditing::Mode::Modify);
 
-        Key(Qt::Key_Insert, Qt::ShiftModifier); // a copy at the same place
+        Key(Qt::Key_Insert, Qt::ShiftModifier); // a copy at the same place, selected
         QCOMPARE(List(0).back(), first);
         const int copy = static_cast<int>(List(0).size()) - 1;
-        QCOMPARE(Rom().view.selectedIndex, copy);
         const int room = window->CurrentRoom();
         OnNextModal<CObjSelDlg>([](CObjSelDlg* dialog) { dialog->reject(); });
         ClickOnPicture(Canvas(), MarkerPoint(first));
@@ -236,16 +229,11 @@ private slots:
         QCOMPARE(List(0).back().id, std::uint8_t{7});
 
         window->ShowLevel({.bonus = true, .index = 2});
-        SettleNextSettings([](CObjectSettingsDlg* dialog) { ChooseId(dialog, 18); });
-        Key(Qt::Key_Insert);
-        QCOMPARE(List(1).back().x, Rom().ObjectsOrigin());
-
         ClickOnPicture(Canvas(), {333, 100}); // nothing there
         QCOMPARE(QPoint(Rom().view.clickX, Rom().view.clickY), QPoint(328, 96));
         SettleNextSettings([](CObjectSettingsDlg* dialog) { ChooseId(dialog, 60); });
         Key(Qt::Key_Insert);
         QCOMPARE(List(2).back().x, Rom().ObjectsOrigin() + 328);
-        QCOMPARE(List(2).back().id, std::uint8_t{60});
         const std::size_t count = List(2).size();
         Key(Qt::Key_V, Qt::ControlModifier); // a copy at the same click point
         QCOMPARE(List(2).size(), count + 1);
@@ -263,15 +251,6 @@ private slots:
         AnswerNextMessageBox(QMessageBox::Ok, &message);
         window->Action(kCmdModifyObject)->trigger(); // ids below 56 have nothing to set
         QCOMPARE(message, QStringLiteral("This object does not have any editable parameters"));
-
-        const std::size_t before = List(0).size();
-        const ObjectEntry third = List(0)[3];
-        AnswerNextMessageBox(QMessageBox::Yes, &message);
-        Key(Qt::Key_Delete);
-        QCOMPARE(message, QStringLiteral("Are you sure that you want to delete selected object?"));
-        QCOMPARE(List(0).size(), before - 1);
-        QCOMPARE(List(0)[2], third);
-        QVERIFY(Rom().SelectedObject() == nullptr);
     }
 
     void TheManagerChangesNothingOnCancelAndHandsOverItsChoice() {
@@ -279,7 +258,6 @@ private slots:
         Accelerator<CObjectsManagerDlg>(Qt::Key_F5, [](CObjectsManagerDlg* dialog) {
             AnswerBox({}, QMessageBox::Yes);
             QTest::mouseClick(dialog->findChild<QPushButton*>("flushList"), Qt::LeftButton);
-            QVERIFY(dialog->LevelLists()[0][0].empty());
             dialog->reject();
         });
         QVERIFY(ShownLevel(Rom())->objectLists == before);
@@ -328,8 +306,11 @@ private slots:
         });
         Key(Qt::Key_Insert);
         ClickOnPicture(Canvas(), MarkerPoint(List(0)[4]));
-        AnswerBox({}, QMessageBox::Yes);
+        QString question;
+        AnswerNextMessageBox(QMessageBox::Yes, &question);
         Key(Qt::Key_Delete);
+        QCOMPARE(question, QStringLiteral("Are you sure that you want to delete selected object?"));
+        QVERIFY(Rom().SelectedObject() == nullptr);
         Accelerator<CObjectsManagerDlg>(Qt::Key_F5, [](CObjectsManagerDlg* dialog) {
             auto* list = dialog->findChild<QComboBox*>("list");
             list->setFocus();
@@ -355,10 +336,7 @@ private slots:
         lists[0].erase(lists[0].begin() + 4);
         lists[1].clear();
         expected.SaveRom(dir.Path("expected.nes"));
-        QStringList differences;
-        test::CollectDifferences(test::DumpOf(dir.Path("expected.nes")), test::DumpOf(dir.Path("edited.nes")),
-                                 "", differences);
-        QCOMPARE(differences, QStringList{});
+        QCOMPARE(test::Differences(dir.Path("expected.nes"), dir.Path("edited.nes")), QStringList{});
     }
 };
 

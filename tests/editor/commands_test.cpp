@@ -78,12 +78,9 @@ class CommandsTest : public WindowTest {
     QString sheetPath;
     CGameRom unedited; // the sample saved without edits and opened again
 
-    // Where the dump of a saved file differs from that of the unedited save, sorted.
+    // Where the dump of a saved file differs from that of the unedited save.
     QStringList Differences(const std::string& edited) {
-        QStringList differences;
-        CollectDifferences(DumpOf(dir.Path("unedited.nes")), DumpOf(edited), "", differences);
-        differences.sort();
-        return differences;
+        return test::Differences(dir.Path("unedited.nes"), edited);
     }
 
 private slots:

@@ -43,4 +43,12 @@ inline QJsonObject DumpOf(const std::string& path) {
     return cli::ModelToJson(rom);
 }
 
+// Where the dumps of two saved games differ, sorted.
+inline QStringList Differences(const std::string& left, const std::string& right) {
+    QStringList differences;
+    CollectDifferences(DumpOf(left), DumpOf(right), "", differences);
+    differences.sort();
+    return differences;
+}
+
 } // namespace tikaroo::test
