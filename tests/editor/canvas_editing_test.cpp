@@ -1,18 +1,13 @@
 // Editing the shown level in the real window: room keys, undo and redo, the rooms map, objects with the
 // mouse, the keys and the menu, the objects manager; and an edited sample saved and compared.
-#include "dialogs/dialog_driver.h"
 #include "dialogs/obj_sel_dlg.h"
 #include "dialogs/object_settings_dlg.h"
 #include "dialogs/objects_manager_dlg.h"
 #include "dialogs/rooms_map_dlg.h"
 #include "dump_differences.h"
-#include "editor/main_window.h"
-#include "editor/nes_canvas.h"
 #include "game/level_lookup.h"
-#include "sample_game.h"
 #include "window_test.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QMouseEvent>
 #include <QSpinBox>
@@ -20,11 +15,9 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <memory>
 
 using namespace tikaroo;
-using test::AnswerNextMessageBox;
-using test::OnNextModal;
+using namespace tikaroo::test;
 
 namespace {
 
@@ -108,7 +101,7 @@ void ChooseId(CObjectSettingsDlg* dialog, int id) {
 
 } // namespace
 
-class CanvasEditingTest : public test::WindowTest {
+class CanvasEditingTest : public WindowTest {
     Q_OBJECT
 
     const CGameRom& Rom() const { return window->Rom(); }
@@ -118,12 +111,10 @@ class CanvasEditingTest : public test::WindowTest {
         return {static_cast<int>(entry.x - Rom().ObjectsOrigin()), entry.canvasY};
     }
     void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) { QTest::keyClick(Canvas(), key, modifiers); }
-    // Presses a shortcut of the window and runs `act` on the dialog it opens. Shortcuts act only in the
-    // active window, and the offscreen platform does not hand the activation back when a dialog closes.
+    // Presses a shortcut of the window and runs `act` on the dialog it opens.
     template <typename Dialog, typename Act>
     void Accelerator(Qt::Key key, Act act) {
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QVERIFY(Activate());
         OnNextModal<Dialog>(act);
         QTest::keyClick(window.get(), key);
     }
@@ -179,8 +170,7 @@ private slots:
         GoToRoom(2);
         const std::uint8_t before = Rom().ReadRoom(2).setRoom;
         Accelerator<CRoomsMapDlg>(Qt::Key_F4, [](CRoomsMapDlg* dialog) {
-            test::Keys(test::KeyCanvas(dialog),
-                       {Qt::Key_Home, Qt::Key_Left, Qt::Key_Return}); // Home: not a room key
+            Keys(KeyCanvas(dialog), {Qt::Key_Home, Qt::Key_Left, Qt::Key_Return}); // Home: not a room key
         });
         QCOMPARE(int(Rom().ReadRoom(2).setRoom), std::max(0, before - 1));
         QVERIFY(window->Action(kCmdUndoRoom)->isEnabled());
@@ -204,7 +194,7 @@ private slots:
         QCOMPARE(window->CurrentRoom(), room);
         OnNextModal<CObjSelDlg>([](CObjSelDlg* dialog) {
             auto* table = dialog->findChild<QTreeWidget*>("objects");
-            test::ClickItem(table, table->topLevelItem(0));
+            ClickItem(table, table->topLevelItem(0));
             QTest::keyClick(table, Qt::Key_Return);
         });
         ClickOnPicture(Canvas(), MarkerPoint(first));
@@ -269,7 +259,7 @@ private slots:
             auto* tree = dialog->findChild<QTreeWidget*>("objects");
             QTreeWidgetItem* last = tree->topLevelItem(0)->child(tree->topLevelItem(0)->childCount() - 1);
             tree->scrollToItem(last);
-            test::ClickItem(tree, last);
+            ClickItem(tree, last);
             QTest::mouseClick(dialog->findChild<QPushButton*>("selectObject"), Qt::LeftButton);
         });
         QCOMPARE(refusal, QStringLiteral("No object selected"));
@@ -336,7 +326,7 @@ private slots:
         lists[0].erase(lists[0].begin() + 4);
         lists[1].clear();
         expected.SaveRom(dir.Path("expected.nes"));
-        QCOMPARE(test::Differences(dir.Path("expected.nes"), dir.Path("edited.nes")), QStringList{});
+        QCOMPARE(Differences(dir.Path("expected.nes"), dir.Path("edited.nes")), QStringList{});
     }
 };
 

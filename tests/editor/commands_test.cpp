@@ -5,7 +5,6 @@
 #include "dialogs/blocks_editor_dlg.h"
 #include "dialogs/bonus_level_settings_dlg.h"
 #include "dialogs/choose_number_dlg.h"
-#include "dialogs/dialog_driver.h"
 #include "dialogs/game_settings_dlg.h"
 #include "dialogs/graphic_set_editor_dlg.h"
 #include "dialogs/graphic_set_man_dlg.h"
@@ -17,24 +16,18 @@
 #include "dialogs/tile_import_dlg.h"
 #include "dialogs/tile_sheet_file.h"
 #include "dump_differences.h"
-#include "editor/main_window.h"
-#include "editor/nes_canvas.h"
 #include "game/level_selection.h"
 #include "render/level_renderer.h"
 #include "render/nes_colors.h"
 #include "render/tile_sheet.h"
-#include "sample_game.h"
 #include "support/tile_sheet_pictures.h"
 #include "window_test.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QListWidget>
 #include <QSpinBox>
 #include <QTreeWidget>
-
-#include <memory>
 
 using namespace tikaroo;
 using namespace tikaroo::test;
@@ -89,7 +82,7 @@ private slots:
         unedited.SaveRom(dir.Path("unedited.nes"));
         unedited.LoadRom(dir.Path("unedited.nes"));
         sheetPath = Path("sheet.png");
-        QVERIFY(WritePngFile(DrawTileSheet(PatternedTiles(), test::kAscendingGreys), sheetPath));
+        QVERIFY(WritePngFile(DrawTileSheet(PatternedTiles(), kAscendingGreys), sheetPath));
     }
     void cleanup() { window.reset(); }
 
@@ -243,8 +236,7 @@ private slots:
         QCOMPARE(*window->Rom().ExpandGraphicSets(), uneditedSets);
         QVERIFY(!window->Modified());
 
-        window->activateWindow(); // the offscreen platform does not hand it back when a dialog closes
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QVERIFY(Activate());
         OnNextModal<CGraphicSetManDlg>([this](CGraphicSetManDlg* manager) {
             ImportIntoBankOne(manager, sheetPath);
             OnNextModal<CGraphicSetEditorDlg>([](CGraphicSetEditorDlg* editor) {

@@ -1,15 +1,10 @@
 // The main window without a ROM and with the sample: opening, rooms, levels, saving, patches, closing.
-#include "dialogs/dialog_driver.h"
 #include "dialogs/select_level_dlg.h"
-#include "editor/main_window.h"
-#include "editor/nes_canvas.h"
 #include "render/level_renderer.h"
 #include "rom/bps_patch.h"
 #include "rom/ips_patch.h"
-#include "sample_game.h"
 #include "window_test.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QDesktopServices>
 #include <QDir>
@@ -18,13 +13,8 @@
 #include <QToolBar>
 #include <QUrl>
 
-#include <memory>
-
 using namespace tikaroo;
-using test::AnswerNextMessageBox;
-using test::ChooseFile;
-using test::Keys;
-using test::OnNextModal;
+using namespace tikaroo::test;
 
 namespace {
 
@@ -72,7 +62,7 @@ constexpr std::size_t kStepTableOffset = 16 + 0x3E63;
 
 } // namespace
 
-class MainWindowTest : public test::WindowTest {
+class MainWindowTest : public WindowTest {
     Q_OBJECT
 
 private slots:
@@ -182,9 +172,9 @@ private slots:
         QVERIFY(Open(samplePath));
         QVERIFY(window->StatusText(kLayoutStatusPart).isEmpty());
         QVERIFY(window->SaveRomAs(Path("plain-saved.nes")));
-        Bytes plainSaved = test::TempDir::Read(dir.Path("plain-saved.nes"));
+        Bytes plainSaved = TempDir::Read(dir.Path("plain-saved.nes"));
         std::fill_n(plainSaved.begin() + kStepTableOffset, 8, 0x7F);
-        QVERIFY(test::TempDir::Read(dir.Path("steep-saved.nes")) == plainSaved);
+        QVERIFY(TempDir::Read(dir.Path("steep-saved.nes")) == plainSaved);
     }
 
     // Changes redraw the canvas and mark the file modified; a failed save says so and changes nothing, Save
@@ -276,7 +266,7 @@ private slots:
         OnNextModal<QMessageBox>([](QMessageBox* box) { box->button(QMessageBox::No)->click(); });
         window->Action(kCmdExportPatch)->trigger();
         QVERIFY(window->Modified());
-        QCOMPARE(test::TempDir::Read(hack.toStdString()), sample::MakeSampleGame().file);
+        QCOMPARE(TempDir::Read(hack.toStdString()), sample::MakeSampleGame().file);
 
         QString question, caption;
         OnNextModal<QMessageBox>([&](QMessageBox* box) {
@@ -289,9 +279,9 @@ private slots:
         QCOMPARE(caption, QStringLiteral("Export patch"));
         QVERIFY(question.contains(QStringLiteral("Save the ROM now?")));
         QVERIFY(!window->Modified());
-        const Bytes original = test::TempDir::Read(samplePath.toStdString());
-        const Bytes saved = test::TempDir::Read(hack.toStdString());
-        QCOMPARE(ApplyBpsPatch(original, test::TempDir::Read(dir.Path("hack.bps"))), saved);
+        const Bytes original = TempDir::Read(samplePath.toStdString());
+        const Bytes saved = TempDir::Read(hack.toStdString());
+        QCOMPARE(ApplyBpsPatch(original, TempDir::Read(dir.Path("hack.bps"))), saved);
 
         QString offered;
         OnNextModal<QFileDialog>([&](QFileDialog* dialog) {
@@ -305,7 +295,7 @@ private slots:
         });
         window->Action(kCmdExportPatch)->trigger();
         QCOMPARE(offered, samplePath);
-        QCOMPARE(ApplyIpsPatch(original, test::TempDir::Read(dir.Path("shared.ips"))), saved);
+        QCOMPARE(ApplyIpsPatch(original, TempDir::Read(dir.Path("shared.ips"))), saved);
         QVERIFY(window->StatusText(0).startsWith(QStringLiteral("IPS patch written: shared.ips")));
     }
 };

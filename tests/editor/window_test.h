@@ -1,10 +1,13 @@
 #pragma once
 
 // What the window tests share: a folder holding the sample, and a window shown on it.
+#include "dialogs/dialog_driver.h"
 #include "editor/main_window.h"
+#include "editor/nes_canvas.h"
 #include "sample_game.h"
 #include "support/temp_dir.h"
 
+#include <QAction>
 #include <QTest>
 
 #include <memory>
@@ -19,13 +22,19 @@ protected:
 
     QString Path(const std::string& name) const { return QString::fromStdString(dir.Path(name)); }
 
-    // A new window, shown and active (shortcuts reach only the active window); with `rom`, opened on it.
+    // Makes the window active again: shortcuts reach only the active window, and the offscreen platform
+    // does not hand the activation back when a dialog closes.
+    bool Activate() {
+        window->activateWindow();
+        return QTest::qWaitForWindowActive(window.get());
+    }
+
+    // A new window, shown and active; with `rom`, opened on it.
     bool Open(const QString& rom = {}) {
         window = std::make_unique<CMainWindow>();
         window->resize(1200, 800);
         window->show();
-        window->activateWindow();
-        return QTest::qWaitForWindowActive(window.get()) && (rom.isEmpty() || window->OpenRom(rom));
+        return Activate() && (rom.isEmpty() || window->OpenRom(rom));
     }
 };
 
