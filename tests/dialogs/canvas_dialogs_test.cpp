@@ -24,9 +24,7 @@
 #include <memory>
 
 using namespace tikaroo;
-using test::AnswerNextMessageBox;
-using test::OnNextModal;
-using test::TypeNumber;
+using namespace tikaroo::test;
 
 namespace {
 
@@ -48,7 +46,7 @@ private slots:
     void initTestCase() {
         sheets = BuildMarkerSheets(EmbeddedObjectPictures());
         images = std::make_unique<CObjectImages>(sheets);
-        const test::TempDir dir;
+        const TempDir dir;
         rom.LoadRom(dir.Write("sample.nes", sample::MakeSampleGame().file));
     }
 
@@ -61,7 +59,7 @@ private slots:
         TypeNumber(dialog.findChild<QSpinBox*>("beetleHeight"), 7);
         TypeNumber(dialog.findChild<QSpinBox*>("climbHeight"), 1);
         QVERIFY(text->text().isEmpty());
-        test::ClickBox(dialog.findChild<QCheckBox*>("sleeping"));
+        ClickBox(dialog.findChild<QCheckBox*>("sleeping"));
         QTest::keyClick(dialog.findChild<QSpinBox*>("climbHeight"), Qt::Key_Return);
         QCOMPARE(dialog.Entry(), (ObjectEntry{.id = 56, .param1 = 0xE6}));
     }
@@ -111,7 +109,7 @@ private slots:
         AnswerNextMessageBox(QMessageBox::Ok, &message);
         dialog.accept();
         QCOMPARE(message, QStringLiteral("Choose the object"));
-        test::ClickItem(table, table->topLevelItem(1));
+        ClickItem(table, table->topLevelItem(1));
         QTest::keyClick(table, Qt::Key_Return);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QCOMPARE(dialog.Chosen(), std::size_t{1});
@@ -169,13 +167,13 @@ private slots:
         dialog.resize(128 * rooms + 200, 520); // room for a click beyond the last room
         dialog.show();
         auto* canvas = dialog.findChild<CNesCanvas*>();
-        test::Keys(canvas, {Qt::Key_Right, Qt::Key_Right});
+        Keys(canvas, {Qt::Key_Right, Qt::Key_Right});
         QCOMPARE(dialog.findChild<QLabel*>("textLine")->text(), QStringLiteral("Room #%1").arg(rooms));
         QCOMPARE(canvas->Frame(), QRect(128 * (rooms - 1), 0, 128, 352));
         QTest::mouseClick(canvas->viewport(), Qt::LeftButton, {}, QPoint(128 * rooms + 20, 10));
         QCOMPARE(int(dialog.Room()), rooms - 1);
         QTest::mouseClick(canvas->viewport(), Qt::LeftButton, {}, QPoint(130, 10));
-        test::Keys(canvas, {Qt::Key_Left, Qt::Key_Left});
+        Keys(canvas, {Qt::Key_Left, Qt::Key_Left});
         QCOMPARE(int(dialog.Room()), 0);
     }
 };

@@ -14,34 +14,17 @@
 #include "support/temp_dir.h"
 #include "support/tile_sheet_pictures.h"
 
-#include <QApplication>
-#include <QComboBox>
-#include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
-#include <QPushButton>
-#include <QScrollBar>
 #include <QTest>
-#include <QTimer>
 #include <QTreeWidget>
 
-#include <functional>
-
 using namespace tikaroo;
-using test::AnswerNextMessageBox;
-using test::ChooseFile;
-using test::ClickButton;
-using test::ClickItem;
-using test::ClickPicture;
-using test::KeyCanvas;
-using test::Keys;
-using test::OnNextModal;
-using test::PatternedTiles;
-using test::SamePixels;
+using namespace tikaroo::test;
 
 class GraphicsDialogsTest : public QObject {
     Q_OBJECT
-    test::TempDir dir;
+    TempDir dir;
     CGameRom sample;
     EditGraphicSets sets;
 
@@ -52,19 +35,9 @@ private slots:
     }
 
     // The sheet checks themselves are the tile sheet reader's; here the dialog tells their refusal.
-    void ImportFillsAnEmptyBankAndRefusesBadSheets() {
-        const PictureBuffer good = DrawTileSheet(PatternedTiles(), test::kAscendingGreys);
-        PictureBuffer fiveColours = good;
-        fiveColours.SetPixel(3, 3, 0x123456);
-        const QString goodPath = QString::fromStdString(dir.Path("good.png"));
-        const std::vector<std::pair<QString, QString>> refused = {
-            {QString::fromStdString(dir.Path("five.png")),
-             QStringLiteral("Image must be in size 256x128 and with 4 colors")},
-            {QString::fromStdString(dir.Write("broken.png", Bytes{0x89, 'P', 'N', 'G', 1, 2, 3})),
-             QStringLiteral("Invalid image file")},
-        };
-        QVERIFY(WritePngFile(good, goodPath) && WritePngFile(fiveColours, refused[0].first));
-
+    void ImportFillsAnEmptyBankAndRefusesABrokenSheet() {
+        const QString sheet = QString::fromStdString(dir.Path("good.png"));
+        QVERIFY(WritePngFile(DrawTileSheet(PatternedTiles(), kAscendingGreys), sheet));
         CGraphicSetManDlg dialog(sets, sample.paletteSets, 0);
         dialog.show();
         QString text;
@@ -76,32 +49,26 @@ private slots:
         auto* list = dialog.findChild<QTreeWidget*>();
         ClickItem(list, list->topLevelItem(4));
         QCOMPARE(list->topLevelItem(4)->text(1), QStringLiteral("Empty"));
-        for (const auto& [path, message] : refused) {
-            ChooseFile(path, [&text] { AnswerNextMessageBox(QMessageBox::Ok, &text); });
-            ClickButton(&dialog, "Import tiles...");
-            QCOMPARE(text, message);
-        }
+        const Bytes broken{0x89, 'P', 'N', 'G', 1, 2, 3};
+        ChooseFile(QString::fromStdString(dir.Write("broken.png", broken)),
+                   [&text] { AnswerNextMessageBox(QMessageBox::Ok, &text); });
+        ClickButton(&dialog, "Import tiles...");
+        QCOMPARE(text, QStringLiteral("Invalid image file"));
         QCOMPARE(dialog.Sets(), sets);
 
         // Value 1 of the left half is given to source colour 2: the left half's ones become zeros.
-        ChooseFile(goodPath, [] {
+        ChooseFile(sheet, [] {
             OnNextModal<CTileImportDlg>([](CTileImportDlg* importer) {
                 ClickButton(importer, "#1");
                 QTest::keyClick(importer, Qt::Key_Return);
             });
         });
         ClickButton(&dialog, "Import tiles...");
-        const EditGraphicSet& imported = dialog.Sets()[4];
         QCOMPARE(list->topLevelItem(4)->text(1), QStringLiteral("Created, but not used"));
-        QCOMPARE(list->currentItem(), list->topLevelItem(4));
-        QCOMPARE(imported.rooms, std::vector<RoomGrid>{RoomGrid{}});
-        QCOMPARE(imported.blocks, std::vector<EditBlock>{EditBlock{}});
-        const std::vector<Tile> tiles = PatternedTiles();
-        QCOMPARE(std::vector<Tile>(imported.tiles.begin() + 256, imported.tiles.end()),
-                 std::vector<Tile>(tiles.begin() + 256, tiles.end()));
+        std::vector<Tile> expected = PatternedTiles();
         for (std::size_t t = 0; t < 256; ++t)
-            for (std::size_t i = 0; i < 64; ++i)
-                QCOMPARE(imported.tiles[t][i], tiles[t][i] == 1 ? 0 : tiles[t][i]);
+            for (std::uint8_t& pixel : expected[t]) pixel = pixel == 1 ? 0 : pixel;
+        QCOMPARE(dialog.Sets()[4].tiles, expected);
     }
 
     void ExportWritesTheBankAsA32BitPng() {
@@ -136,18 +103,12 @@ private slots:
         AnswerNextMessageBox(QMessageBox::Yes, &message);
         ClickButton(&dialog, "Delete last");
         QVERIFY(message.startsWith(QStringLiteral("WARNING! Removing LAST BLOCK")));
-        QCOMPARE(dialog.Sets()[0].blocks.size(), std::size_t{255});
-        QCOMPARE(dialog.Sets()[0].rooms[2][7], 254);
-        QCOMPARE(dialog.SelectedBlock(), std::size_t{254});
-        for (std::size_t room = 0; room < edited[0].rooms.size(); ++room)
-            for (std::size_t cell = 0; cell < 44; ++cell)
-                if (room != 2 || cell != 7)
-                    QCOMPARE(dialog.Sets()[0].rooms[room][cell], edited[0].rooms[room][cell]);
-        // A click beyond the last block leaves the selection where it is.
+        edited[0].blocks.pop_back();
+        edited[0].rooms[2][7] = 254; // the cell that showed the last block shows the one before
+        QCOMPARE(dialog.Sets()[0], edited[0]);
+        // A click beyond the last block leaves the selection on the new last one.
         ClickPicture(KeyCanvas(&dialog), 15 * 33 + 3, 15 * 33 + 3);
         QCOMPARE(dialog.SelectedBlock(), std::size_t{254});
-        ClickButton(&dialog, "New block");
-        QCOMPARE(dialog.Sets()[0].blocks.size(), std::size_t{256});
 
         edited[0].blocks.resize(1);
         CBlocksEditorDlg single({edited, sample.paletteSets}, 0);
@@ -185,7 +146,6 @@ private slots:
         dialog.show();
         OnNextModal<CBlockEditorDlg>([](CBlockEditorDlg* editor) {
             Keys(KeyCanvas(editor), {Qt::Key_Plus, Qt::Key_C, Qt::Key_Right, Qt::Key_Minus, Qt::Key_C});
-            QVERIFY(editor->Sets()[0].blocks[3] != editor->Sets()[0].blocks[2]);
             QTest::keyClick(KeyCanvas(editor), Qt::Key_Escape);
         });
         ClickButton(&dialog, "Modify...");
@@ -221,12 +181,6 @@ private slots:
             for (int i = 0; i < step.times; ++i) QTest::keyClick(canvas, step.key);
             QVERIFY2(dialog.windowTitle().startsWith(step.title), qPrintable(dialog.windowTitle()));
         }
-        QComboBox* roomList = dialog.findChildren<QComboBox*>()[1];
-        QCOMPARE(roomList->currentText(), QStringLiteral("#1"));
-        // Enter presses OK wherever the focus is.
-        roomList->setFocus();
-        QTest::keyClick(roomList, Qt::Key_Return);
-        QCOMPARE(dialog.result(), int(QDialog::Accepted));
     }
 
     void RoomButtonsStopAt64RoomsAndTheOnlyRoomCanGo() {
@@ -237,7 +191,6 @@ private slots:
         ClickButton(&dialog, "->");
         QCOMPARE(dialog.Sets()[0].rooms.size(), std::size_t{64});
         QCOMPARE(dialog.Sets()[0].rooms[63], edited[0].rooms[0]);
-        QVERIFY(dialog.windowTitle().startsWith(QStringLiteral("Set: 1, Room: 64,")));
         ClickButton(&dialog, "+");
         QCOMPARE(dialog.Sets()[0].rooms.size(), std::size_t{64});
 
