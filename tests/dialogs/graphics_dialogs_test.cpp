@@ -68,7 +68,7 @@ private slots:
         std::vector<Tile> expected = PatternedTiles();
         for (std::size_t t = 0; t < 256; ++t)
             for (std::uint8_t& pixel : expected[t]) pixel = pixel == 1 ? 0 : pixel;
-        QCOMPARE(dialog.Sets()[4].tiles, expected);
+        QCOMPARE(dialog.Sets()[4], (EditGraphicSet{0, {RoomGrid{}}, {EditBlock{}}, expected}));
     }
 
     void ExportWritesTheBankAsA32BitPng() {
