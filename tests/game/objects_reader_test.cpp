@@ -46,24 +46,6 @@ StreamWriter EvenlySpaced(int count) {
     return stream;
 }
 
-TEST_F(ObjectsReader, StepsPositionsAndParameters) {
-    StreamWriter stream;
-    stream.Put(2, 10).Short(5, 3);                                   // at x 16; the next 24 further
-    stream.Put(56, 6).Put(0xAB, 8).Put(1, 1).Put(1, 10);             // param1 only; the next at x 8
-    stream.Put(62, 6).Put(0xCD, 8).Put(0xEF, 8).Put(0, 1).Put(0, 6); // both; a step of 0: same x
-    stream.Put(55, 6).Put(1, 1).Put(0, 10);                          // no parameters; position 0 ends
-    stream.Short(7, 1);                                              // never read
-    Poke(image, kObjectsBank, 0x9600, stream.bytes);
-    SetList(4, 1, 0x9600);
-    const Level level = ReadAll().levels[4];
-    EXPECT_TRUE(level.objectLists[0].empty());
-    EXPECT_TRUE(level.objectLists[2].empty());
-    EXPECT_EQ(level.objectLists[1], (ObjectsList{{.id = 5, .x = 16},
-                                                 {.id = 56, .x = 40, .param1 = 0xAB},
-                                                 {.id = 62, .x = 8, .param1 = 0xCD, .param2 = 0xEF},
-                                                 {.id = 55, .x = 8}}));
-}
-
 // A stream at $FFE1 gets one chunk, $FFE1-$FFEF, and reaches $FFF0: nothing more is fetched, but
 // what was fetched is decoded to the end; a field past it is out of range.
 TEST_F(ObjectsReader, AStreamReachingFFF0IsDecodedOverWhatWasFetched) {

@@ -103,19 +103,6 @@ TEST_F(TableReaders, OnlyTheSecOpcodeTurnsHolesOn) {
     }
 }
 
-TEST_F(TableReaders, ObjectTypesKeepTheirBytesAndDeriveAValuePerKind) {
-    Poke(image, 2, layout::kObjectTypes, {0x0C, 0x01, 0xF6, 3, 4, 5});       // kind 4
-    Poke(image, 2, layout::kObjectTypes + 6, {0x4A, 0x12, 0, 0, 0, 0});      // kind 2
-    Poke(image, 2, layout::kObjectTypes + 71 * 6, {0xF8, 0xFF, 0, 0, 0, 9}); // kind 0
-    const std::vector<ObjectType> types = ReadAll().objectTypes;
-    ASSERT_EQ(types.size(), kObjectTypeCount);
-    EXPECT_EQ(types[0].descriptor, (std::array<std::uint8_t, 6>{0x0C, 0x01, 0xF6, 3, 4, 5}));
-    EXPECT_EQ(types[0].value, 0x9E20 + ((0x01 << 5) | 1));
-    EXPECT_EQ(types[1].value, ((0x12 << 5) | 9) & 0xFF);
-    EXPECT_EQ(types[71].kind, 0);
-    EXPECT_EQ(types[71].value, 0);
-}
-
 TEST_F(TableReaders, UpdatersKeepOneModifierPerKeyInKeyOrderAndStopAtTheEnd) {
     Poke(image, 0, minimal::kLevelPalettes + 9, {0x31});
     Poke(image, 0, minimal::kUpdaterLowBytes + 1, {0x00});
