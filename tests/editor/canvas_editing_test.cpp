@@ -31,9 +31,8 @@ struct FieldKeys {
 // The keys of each room field of the shown level, and the field's highest value. The set room steps
 // with the plus and minus keys shifted or not.
 std::vector<FieldKeys> RoomKeys(const CGameRom& rom) {
-    const int top =
-        static_cast<int>(rom.graphicSets.at(LevelSetOf(rom, *ShownLevel(rom))->GraphicSetId()).rooms.size()) -
-        1;
+    const LevelSet* levelSet = LevelSetOf(rom, *ShownLevel(rom));
+    const int top = static_cast<int>(rom.graphicSets.at(levelSet->GraphicSetId()).rooms.size()) - 1;
     return {
         {Qt::Key_Plus, Qt::Key_Minus, &LevelRoom::setRoom, top},
         {Qt::Key_Equal, Qt::Key_Underscore, &LevelRoom::setRoom, top},
