@@ -87,7 +87,7 @@ private slots:
         QVERIFY(!window->Action(kCmdSelectLevel)->isEnabled());
     }
 
-    void OpeningShowsLevelOneOneWhereArrowsAndClicksPickTheRoom() {
+    void ArrowsAndClicksPickTheRoomAndTheViewMovesOnlyWhereTheUserAsks() {
         QVERIFY(Open(samplePath));
         QCOMPARE(window->windowTitle(),
                  QStringLiteral("NES Tikaroo Level Editor v1.1.1 [sample.nes] - Level 1-1"));
@@ -105,6 +105,27 @@ private slots:
         QTest::mouseClick(canvas->viewport(), Qt::LeftButton, {}, QPoint(128 * 3 + 20, 300));
         QCOMPARE(window->CurrentRoom(), 3);
         QVERIFY(window->StatusText(1).startsWith(QStringLiteral("[objLeft: %1]").arg((128 * 3 + 20) / 8)));
+
+        // Gaining the focus selects the current room again where the view stands, a save leaves the view
+        // alone, and bonus levels open at their start.
+        for (int room = 3; room < 10; ++room) QTest::keyClick(canvas, Qt::Key_Right);
+        QScrollBar* bar = canvas->horizontalScrollBar();
+        const int scrolled = bar->value();
+        QVERIFY(scrolled > 0);
+        window->SetStatusText(1, QString()); // as an object's text would replace the room's
+        bar->setValue(0);
+        QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
+        QApplication::sendEvent(canvas, &focusIn);
+        QVERIFY(window->StatusText(1).contains(QStringLiteral("Room[11]")));
+        QCOMPARE(bar->value(), 0);
+        bar->setValue(scrolled);
+        QVERIFY(window->SaveRomAs(Path("view.nes")));
+        QCOMPARE(bar->value(), scrolled);
+        QCOMPARE(window->CurrentRoom(), 10);
+        bar->setValue(bar->maximum());
+        window->ShowLevel({true, 2});
+        QVERIFY(bar->maximum() > 0);
+        QCOMPARE(bar->value(), 0);
     }
 
     void SelectLevelSwitchesToABonusLevelAndNeedsAChoice() {
@@ -194,34 +215,6 @@ private slots:
         QVERIFY(window->SaveRomAs(Path("saved.nes")));
         QCOMPARE(window->windowTitle(),
                  QStringLiteral("NES Tikaroo Level Editor v1.1.1 [saved.nes] - Level 1-1"));
-    }
-
-    // Bonus levels open at their start, a save leaves the view alone, and gaining the focus selects the
-    // current room again where the view stands.
-    void TheViewMovesOnlyWhereTheUserAsks() {
-        QVERIFY(Open(samplePath));
-        CNesCanvas* canvas = window->Canvas();
-        QScrollBar* bar = canvas->horizontalScrollBar();
-        for (int room = 0; room < 10; ++room) QTest::keyClick(canvas, Qt::Key_Right);
-        const int scrolled = bar->value();
-        QVERIFY(scrolled > 0);
-
-        window->SetStatusText(1, QString()); // as an object's text would replace the room's
-        bar->setValue(0);
-        QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
-        QApplication::sendEvent(canvas, &focusIn);
-        QVERIFY(window->StatusText(1).contains(QStringLiteral("Room[11]")));
-        QCOMPARE(bar->value(), 0);
-
-        bar->setValue(scrolled);
-        QVERIFY(window->SaveRomAs(Path("view.nes")));
-        QCOMPARE(bar->value(), scrolled);
-        QCOMPARE(window->CurrentRoom(), 10);
-
-        bar->setValue(bar->maximum());
-        window->ShowLevel({true, 2});
-        QVERIFY(bar->maximum() > 0);
-        QCOMPARE(bar->value(), 0);
     }
 
     void RunGameHandsOnTheAbsolutePathOfARomOpenedByARelativeOne() {
