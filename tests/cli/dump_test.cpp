@@ -20,15 +20,9 @@ namespace {
 using test::RunCli;
 using test::TempDir;
 
-template <typename Numbers>
-QJsonArray Json(const Numbers& numbers) {
-    QJsonArray array;
-    for (const auto number : numbers) array.append(static_cast<qint64>(number));
-    return array;
-}
-
-// The dump of the sample, read back by name, holds what the sample's generator meant. The records whose
-// names the round trip through apply-json would not tell apart are checked field by field.
+// The dump of the sample, read back by name, holds what the sample's generator meant. Checked here are
+// the records with fields of one range, which the round trip through apply-json would not tell apart
+// and the window's end to end tests do not name.
 TEST(CliDump, TheSampleDumpsWhatItsGeneratorMeant) {
     const sample::SampleGame game = sample::MakeSampleGame();
     const GameTables& meant = game.tables;
@@ -36,65 +30,43 @@ TEST(CliDump, TheSampleDumpsWhatItsGeneratorMeant) {
     const std::string path = dir.Write("sample.nes", game.file);
     const auto result = RunCli({"dump", path});
     ASSERT_EQ(result.exitCode, 0) << result.err;
-    EXPECT_TRUE(result.err.empty());
     ASSERT_EQ(RunCli({"dump", path, "-o", dir.Path("dump.json")}).exitCode, 0);
     EXPECT_EQ(TempDir::Read(dir.Path("dump.json")), Bytes(result.out.begin(), result.out.end()));
-    QJsonParseError error{};
-    const QJsonObject dump = QJsonDocument::fromJson(QByteArray::fromStdString(result.out), &error).object();
-    ASSERT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
+    const QJsonObject dump = QJsonDocument::fromJson(QByteArray::fromStdString(result.out)).object();
 
-    const QJsonArray levels = dump["levels"].toArray();
-    ASSERT_EQ(levels.size(), static_cast<qsizetype>(meant.levels.size()));
-    for (qsizetype slot = 0; slot < levels.size(); ++slot) {
-        SCOPED_TRACE("level " + std::to_string(slot));
-        const Level& level = meant.levels[static_cast<std::size_t>(slot)];
-        EXPECT_EQ(levels[slot]["levelSet"].toInt(), level.levelSet);
-        EXPECT_EQ(levels[slot]["eggValues"].toInt(), level.eggValues);
-        EXPECT_EQ(levels[slot]["paletteSet"].toInt(), level.paletteSet);
-        EXPECT_EQ(levels[slot]["paletteUpdater"].toInt(), level.paletteUpdater);
-        QJsonArray lists;
-        for (const ObjectsList& list : level.objectLists) {
-            QJsonArray entries;
-            for (const ObjectEntry& e : list)
-                entries.append(QJsonObject{{"id", e.id},
-                                           {"x", static_cast<qint64>(e.x)},
-                                           {"param1", e.param1},
-                                           {"param2", e.param2}});
-            lists.append(entries);
-        }
-        EXPECT_EQ(levels[slot]["objectLists"].toArray(), lists);
-    }
+    const auto at = [](std::size_t index) { return static_cast<qsizetype>(index); };
+    for (std::size_t slot = 0; slot < meant.levels.size(); ++slot)
+        for (std::size_t list = 0; list < kObjectsListCount; ++list)
+            for (std::size_t i = 0; i < meant.levels[slot].objectLists[list].size(); ++i) {
+                const ObjectEntry& e = meant.levels[slot].objectLists[list][i];
+                EXPECT_EQ(dump["levels"][at(slot)]["objectLists"][at(list)][at(i)].toObject(),
+                          (QJsonObject{{"id", e.id},
+                                       {"x", static_cast<qint64>(e.x)},
+                                       {"param1", e.param1},
+                                       {"param2", e.param2}}));
+            }
 
     const QJsonArray levelSets = dump["levelSets"].toArray();
-    ASSERT_EQ(levelSets.size(), static_cast<qsizetype>(meant.levelSets.size()));
+    ASSERT_EQ(levelSets.size(), at(meant.levelSets.size()));
     auto meantSet = meant.levelSets.begin();
     for (const QJsonValue& set : levelSets) {
         const LevelSet& expected = (meantSet++)->second;
         SCOPED_TRACE("level set " + std::to_string(expected.id));
-        EXPECT_EQ(set["id"].toInt(), expected.id);
         EXPECT_EQ(set["attributes"].toInt(), expected.attributes);
         EXPECT_EQ(set["music"].toInt(), expected.music);
-        EXPECT_EQ(set["tops"].toArray(), Json(expected.tops));
-        const QJsonArray rooms = set["rooms"].toArray();
-        ASSERT_EQ(rooms.size(), static_cast<qsizetype>(expected.rooms.size()));
-        for (qsizetype i = 0; i < rooms.size(); ++i) {
-            const LevelRoom& room = expected.rooms[static_cast<std::size_t>(i)];
-            EXPECT_EQ(rooms[i].toObject(), (QJsonObject{{"setRoom", room.setRoom},
-                                                        {"scroll", room.scroll},
-                                                        {"background", room.background},
-                                                        {"floorShift", room.floorShift},
-                                                        {"slideFloor", room.slideFloor},
-                                                        {"fruitsHeight", room.fruitsHeight},
-                                                        {"floorGeom", room.floorGeom}}));
+        for (std::size_t i = 0; i < expected.rooms.size(); ++i) {
+            const LevelRoom& room = expected.rooms[i];
+            EXPECT_EQ(set["rooms"][at(i)].toObject(), (QJsonObject{{"setRoom", room.setRoom},
+                                                                   {"scroll", room.scroll},
+                                                                   {"background", room.background},
+                                                                   {"floorShift", room.floorShift},
+                                                                   {"slideFloor", room.slideFloor},
+                                                                   {"fruitsHeight", room.fruitsHeight},
+                                                                   {"floorGeom", room.floorGeom}}));
         }
     }
-
-    EXPECT_EQ(dump["otherPalettes"].toArray(), Json(meant.otherPalettes));
-    EXPECT_EQ(dump["gameSettings"]["lives"].toInt(), meant.gameSettings.lives);
     EXPECT_EQ(dump["gameSettings"]["speed"].toInt(), meant.gameSettings.speed);
-    EXPECT_EQ(dump["bonusArea"].toObject(), (QJsonObject{{"area", meant.bonusArea.area},
-                                                         {"beginFrom", meant.bonusArea.beginFrom},
-                                                         {"length", meant.bonusArea.length}}));
+    EXPECT_EQ(dump["gameSettings"]["extraSpeed"].toInt(), meant.gameSettings.extraSpeed);
 }
 
 TEST(CliDump, ALoadErrorGoesToStandardErrorWithANonZeroExit) {
