@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 namespace tikaroo {
 namespace {
 
@@ -59,11 +57,8 @@ TEST(CliInfo, TellsTheInesFactsTheLayoutAndWhatOpeningDoes) {
     }
     Bytes broken = test::MakeInesFile({});
     broken.resize(1000);
-    const auto refused = RunCli({"info", dir.Write("broken.nes", broken)});
-    EXPECT_NE(refused.exitCode, 0);
-    EXPECT_TRUE(refused.out.empty());
-    EXPECT_TRUE(Has(refused.err, "shorter than its header declares"));
-    EXPECT_EQ(std::count(refused.err.begin(), refused.err.end(), '\n'), 1);
+    test::ExpectRefusals({{{"info", dir.Write("broken.nes", broken)}, 1, "shorter than its header declares"}},
+                         {});
 }
 
 // make-sample writes the generator's image; convert and save turn it into the expanded layout, which

@@ -22,48 +22,34 @@ using cli::ModelFromJson;
 using cli::ModelJsonError;
 using cli::ModelToJson;
 
-class ModelJson : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        samplePath = new std::string(dir->Write("sample.nes", sample::MakeSampleGame().file));
+// The message a model file is refused with, or "accepted".
+std::string Refusal(const QJsonValue& document, const GameTables& base) {
+    try {
+        ModelFromJson(document, base);
+    } catch (const ModelJsonError& error) {
+        return error.what();
     }
-    static void TearDownTestSuite() {
-        delete samplePath;
-        delete dir;
-    }
+    return "accepted";
+}
 
-    static void Open(CGameRom& rom) { rom.LoadRom(*samplePath); }
-
-    // The message a model file is refused with, or "accepted".
-    static std::string Refusal(const QJsonValue& document, const GameTables& base) {
-        try {
-            ModelFromJson(document, base);
-        } catch (const ModelJsonError& error) {
-            return error.what();
-        }
-        return "accepted";
-    }
-
-    static inline test::TempDir* dir = new test::TempDir;
-    static inline std::string* samplePath = nullptr;
-};
-
-TEST_F(ModelJson, RandomModelsAppliedAsJsonSaveAsTheyDoThroughTheModel) {
+TEST(ModelJson, RandomModelsAppliedAsJsonSaveAsTheyDoThroughTheModel) {
+    const test::TempDir dir;
+    const std::string samplePath = dir.Write("sample.nes", sample::MakeSampleGame().file);
     for (unsigned seed = 0; seed < 6; ++seed) {
         SCOPED_TRACE("seed " + std::to_string(seed));
         CGameRom edited;
-        Open(edited);
+        edited.LoadRom(samplePath);
         std::mt19937 random(seed);
         // Seed 0 keeps the model as loaded: dump and apply-json save what a plain save writes.
         if (seed > 0) test::RandomizeModel(edited, random);
         const QJsonObject json = ModelToJson(edited);
-        edited.SaveRom(dir->Path("model.nes"));
+        edited.SaveRom(dir.Path("model.nes"));
 
         CGameRom applied;
-        Open(applied);
+        applied.LoadRom(samplePath);
         applied.ReplaceTables(ModelFromJson(json, applied));
-        applied.SaveRom(dir->Path("json.nes"));
-        EXPECT_EQ(test::TempDir::Read(dir->Path("json.nes")), test::TempDir::Read(dir->Path("model.nes")));
+        applied.SaveRom(dir.Path("json.nes"));
+        EXPECT_EQ(test::TempDir::Read(dir.Path("json.nes")), test::TempDir::Read(dir.Path("model.nes")));
     }
 }
 
@@ -105,9 +91,10 @@ QJsonValue Changed(QJsonValue document, const std::vector<Change>& changes) {
     return document;
 }
 
-TEST_F(ModelJson, EveryLimitRefusesWithThePathOfTheBadValue) {
+TEST(ModelJson, EveryLimitRefusesWithThePathOfTheBadValue) {
+    const test::TempDir dir;
     CGameRom rom;
-    Open(rom);
+    rom.LoadRom(dir.Write("sample.nes", sample::MakeSampleGame().file));
     const QJsonObject dump = ModelToJson(rom);
     const int storedType = rom.objectTypes[5].descriptor[2];
     const QJsonObject object{{"id", 1}, {"x", 0}, {"param1", 0}, {"param2", 0}};

@@ -7,8 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 namespace tikaroo {
 namespace {
 
@@ -56,13 +54,8 @@ TEST_F(CliPatch, RefusalsSayWhyAndWriteNothing) {
     ASSERT_EQ(RunCli({"patch", original, edited, "-o", dir.Path("hack.bps")}).exitCode, 0);
     Bytes otherOriginal = TempDir::Read(original);
     otherOriginal[0x100] ^= 1;
-    Bytes damaged = TempDir::Read(dir.Path("hack.bps"));
-    damaged[damaged.size() / 2] ^= 1;
     const std::string out = dir.Path("out.nes");
     const std::string dump = RunCli({"dump", original}).out;
-    std::string tooFar = dump;
-    const std::size_t x = tooFar.find("\"x\":"); // in the first object of the first bonus level
-    tooFar.replace(x, tooFar.find_first_of(",}", x) - x, "\"x\":9000");
     const auto model = [this](const std::string& name, const std::string& text) {
         return dir.Write(name, Bytes(text.begin(), text.end()));
     };
@@ -70,13 +63,10 @@ TEST_F(CliPatch, RefusalsSayWhyAndWriteNothing) {
         {{{"apply-patch", dir.Write("other.nes", otherOriginal), dir.Path("hack.bps"), out},
           1,
           patch_errors::kOtherSource},
-         {{"apply-patch", original, dir.Write("damaged.bps", damaged), out}, 1, patch_errors::kBpsCorrupt},
          {{"apply-patch", original, original, out}, 1, "neither an IPS nor a BPS patch"},
          {{"apply-patch", original, dir.Path("missing.ips"), out}, 1, "cannot be read"},
          {{"patch", original, edited, out}, 2, "must end in .ips or .bps"},
-         {{"apply-json", original, model("far.json", tooFar), out},
-          1,
-          "$.bonusLevels[0].objectLists[0][0].x: 9000 is not below 8192\n"},
+         {{"apply-json", original, model("levels.json", "{\"levels\": 5}"), out}, 1, "$.levels: "},
          {{"apply-json", original, model("cut.json", dump.substr(0, dump.size() / 2)), out},
           1,
           "not JSON at byte"}},
