@@ -61,11 +61,15 @@ TEST_F(CliTiles, ImportedTilesComeBackOutOfTheSavedImage) {
 TEST_F(CliTiles, RefusedSheetsAndArgumentsWriteNothing) {
     PictureBuffer fiveColours = DrawTileSheet(PatternedTiles(), test::kAscendingGreys);
     fiveColours.SetPixel(1, 1, 0x123456);
-    ASSERT_TRUE(WritePngFile(fiveColours, Path("five.png")));
+    ASSERT_TRUE(WritePngFile(fiveColours, Path("five.png")) &&
+                WritePngFile(PictureBuffer(256, 129), Path("taller.png")));
     const std::string broken = dir.Write("broken.png", Bytes{0x89, 'P', 'N', 'G', 0, 0});
     const std::string out = dir.Path("out.nes");
     test::ExpectRefusals(
         {{{"import-tiles", rom, "--bank", "1", dir.Path("five.png"), "-o", out},
+          1,
+          "Image must be in size 256x128 and with 4 colors"},
+         {{"import-tiles", rom, "--bank", "1", dir.Path("taller.png"), "-o", out},
           1,
           "Image must be in size 256x128 and with 4 colors"},
          {{"import-tiles", rom, "--bank", "1", broken, "-o", out}, 1, "Invalid image file"},
