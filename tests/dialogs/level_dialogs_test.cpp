@@ -38,23 +38,10 @@ class LevelDialogsTest : public QObject {
     test::TempDir dir;
     CGameRom rom;
 
-    std::unique_ptr<CLevelPropDlg> OpenLevelPropDlg(const LevelSetSummary* summary = nullptr) {
-        const auto properties = rom.GetLevelProperties();
-        const auto sets = rom.CollectLevelSetSummary();
-        const auto updaters = rom.PaletteUpdaterList();
-        if (!properties || !sets || !updaters) return nullptr;
-        auto dialog = std::make_unique<CLevelPropDlg>(*properties, summary ? *summary : *sets,
-                                                      rom.paletteSets.size(), updaters->size());
-        dialog->show();
-        return dialog;
-    }
-
-    std::unique_ptr<CLevelSetEditorDlg> OpenLevelSetEditorDlg(CLevelSetEditorDlg::Mode mode) {
-        const auto sets = rom.CollectLevelSetSummary();
-        const auto level = rom.GetLevelProperties();
-        if (!sets || !level) return nullptr;
-        auto dialog =
-            std::make_unique<CLevelSetEditorDlg>(mode, *sets, level->levelSet, *rom.ExpandGraphicSets());
+    // The level set editor on the sample's sets as the window opens it for the level shown.
+    std::unique_ptr<CLevelSetEditorDlg> LevelSetEditor(CLevelSetEditorDlg::Mode mode) {
+        auto dialog = std::make_unique<CLevelSetEditorDlg>(mode, *rom.CollectLevelSetSummary(), 0,
+                                                           *rom.ExpandGraphicSets());
         dialog->show();
         return dialog;
     }
@@ -70,8 +57,9 @@ private slots:
         rom.view.currentLevel = 1;
         rom.levels[1].paletteUpdater = 14; // an updater the game does not have
         const LevelProperties before = *rom.GetLevelProperties();
-        auto dialog = OpenLevelPropDlg();
-        QVERIFY(dialog);
+        auto dialog = std::make_unique<CLevelPropDlg>(
+            before, *rom.CollectLevelSetSummary(), rom.paletteSets.size(), rom.PaletteUpdaterList()->size());
+        dialog->show();
         ClickBox(dialog->findChild<QCheckBox*>("egg0"));
         ClickBox(dialog->findChild<QCheckBox*>("egg4"));
         for (int step = 0; step < 3; ++step)
@@ -100,9 +88,9 @@ private slots:
     }
 
     void WithNoSelectableLevelSetOkSaysSelectLevelSet() {
-        LevelSetSummary onlyBossRooms{{0, {0, 0, true}}};
-        auto dialog = OpenLevelPropDlg(&onlyBossRooms);
-        QVERIFY(dialog);
+        const LevelSetSummary onlyBossRooms{{0, {0, 0, true}}};
+        auto dialog = std::make_unique<CLevelPropDlg>(*rom.GetLevelProperties(), onlyBossRooms, 16, 0);
+        dialog->show();
         QString text, caption;
         test::AnswerNextMessageBox(QMessageBox::Ok, &text, &caption);
         QTest::keyClick(dialog->findChild<QCheckBox*>("egg3"), Qt::Key_Return);
@@ -113,10 +101,8 @@ private slots:
 
     // Each set keeps its own edits while another is shown; its graphic set cannot change.
     void ModifyModeEditsEachChosenSetButNotItsGraphicSet() {
-        rom.view.currentLevel = 0;
         LevelSetSummary expected = *rom.CollectLevelSetSummary();
-        auto dialog = OpenLevelSetEditorDlg(CLevelSetEditorDlg::Mode::Modify);
-        QVERIFY(dialog);
+        auto dialog = LevelSetEditor(CLevelSetEditorDlg::Mode::Modify);
         QVERIFY(!dialog->findChild<QComboBox*>("graphicSet")->isEnabled());
         auto* levelSet = dialog->findChild<QComboBox*>("levelSet");
         QTest::keyClick(dialog->findChild<QComboBox*>("music"), Qt::Key_Down);
@@ -134,9 +120,7 @@ private slots:
     }
 
     void CreateModeOffersThePresentGraphicSetsAndHandsBackTheNewSet() {
-        rom.view.currentLevel = 5;
-        auto dialog = OpenLevelSetEditorDlg(CLevelSetEditorDlg::Mode::Create);
-        QVERIFY(dialog);
+        auto dialog = LevelSetEditor(CLevelSetEditorDlg::Mode::Create);
         auto* graphicSet = dialog->findChild<QComboBox*>("graphicSet");
         QCOMPARE(graphicSet->count(), 3);
         QTest::keyClick(graphicSet, Qt::Key_End);
@@ -258,11 +242,12 @@ private slots:
                      (BonusArea{c.area.area, std::uint8_t(c.beginFrom - 1), std::uint8_t(c.length)}));
             QVERIFY(rom.SetBonusArea(dialog.Area()));
             const int shift = 16 * 128 * (c.beginFrom - 1 - before.bonusArea.beginFrom); // 16 rooms a step
-            for (std::size_t bonus = 0; bonus < rom.bonusLevels.size(); ++bonus)
-                for (std::size_t list = 0; list < kObjectsListCount; ++list)
-                    for (std::size_t i = 0; i < rom.bonusLevels[bonus].objectLists[list].size(); ++i)
-                        QCOMPARE(int(rom.bonusLevels[bonus].objectLists[list][i].x),
-                                 int(before.bonusLevels[bonus].objectLists[list][i].x) + shift);
+            auto moved = before.bonusLevels;
+            for (Level& level : moved)
+                for (ObjectsList& list : level.objectLists)
+                    for (ObjectEntry& object : list) object.x += shift;
+            for (std::size_t bonus = 0; bonus < moved.size(); ++bonus)
+                QVERIFY(rom.bonusLevels[bonus].objectLists == moved[bonus].objectLists);
         }
     }
 };
