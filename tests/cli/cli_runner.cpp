@@ -1,38 +1,22 @@
 #include "cli/cli_runner.h"
 
-#include "support/temp_dir.h"
-
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
+#include <QProcess>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 
 namespace tikaroo::test {
 
-namespace {
-std::string Quote(const std::string& text) {
-    std::string quoted = "'";
-    for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
-} // namespace
-
 CliResult RunCli(const std::vector<std::string>& args) {
-    TempDir dir;
-    std::string command = Quote(TIKAROO_CLI_PATH);
-    for (const std::string& arg : args) command += " " + Quote(arg);
-    command += " >" + Quote(dir.Path("out")) + " 2>" + Quote(dir.Path("err"));
-    const int status = std::system(command.c_str());
-    CliResult result;
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    const Bytes out = TempDir::Read(dir.Path("out"));
-    const Bytes err = TempDir::Read(dir.Path("err"));
-    result.out.assign(out.begin(), out.end());
-    result.err.assign(err.begin(), err.end());
-    return result;
+    QStringList arguments;
+    for (const std::string& arg : args) arguments << QString::fromStdString(arg);
+    QProcess cli;
+    cli.start(QStringLiteral(TIKAROO_CLI_PATH), arguments);
+    cli.waitForFinished(-1);
+    return {cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1,
+            cli.readAllStandardOutput().toStdString(), cli.readAllStandardError().toStdString()};
 }
 
 void ExpectRefusals(const std::vector<Refusal>& refusals, const std::vector<std::string>& unwritten) {
