@@ -19,7 +19,6 @@ bool Has(const std::string& text, const std::string& part) {
 TEST(CliHelp, ListsTheCommandsAndEachCommandHasItsOwnHelp) {
     EXPECT_TRUE(Has(RunCli({"--help"}).out, "info FILE"));
     EXPECT_NE(RunCli({"frobnicate"}).exitCode, 0);
-    EXPECT_EQ(RunCli({"--version"}).out, "tikaroo-cli 1.1.1\n");
     for (const char* verb :
          {"info", "convert", "make-sample", "save", "dump", "render", "patch", "apply-patch", "apply-json"}) {
         SCOPED_TRACE(verb);

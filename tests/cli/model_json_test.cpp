@@ -156,18 +156,12 @@ TEST(ModelJson, EveryLimitRefusesWithThePathOfTheBadValue) {
         {{{{"paletteSets", 0, 1}, 64}}, "$.paletteSets[0][1]: 64 is not below 64"},
         {{{{"paletteUpdaters", 0, "modifiers", 1, "key"}, 16}},
          "$.paletteUpdaters[0].modifiers[1].key: 16 is the key of an earlier modifier"},
-        {{{{"paletteUpdaters", 2, "id"}, 1}}, "$.paletteUpdaters[2].id: 1 does not follow 1: ids ascend"},
-        {{{{"paletteUpdaters", 0, "modifiers", 0, "entries", 0, 0}, 256}},
-         "$.paletteUpdaters[0].modifiers[0].entries[0][0]: 256 is not below 256"},
-        {{{{"otherPalettes", 0}, std::nullopt}}, "$.otherPalettes: has 47 entries, not 48"},
         {{{{"objectTypes", 5, 2}, (storedType + 1) % 256}},
          "$.objectTypes[5][2]: differs from the ROM's " + std::to_string(storedType) +
              ": object types are not edited"},
         {{{{"bonusArea", "beginFrom"}, 3}, {{"bonusArea", "length"}, 17}},
          "$.bonusArea.length: 17 is not below 17"},
-        {{{{"levelSets"}, QJsonObject{}}}, "$.levelSets: an object is not an array"},
         {{{{"gameSettings", "lives"}, 0}}, "$.gameSettings.lives: 0 is not at least 1"},
-        {{{{"levelSets", 1, "rooms", 2, "scroll"}, 4}}, "$.levelSets[1].rooms[2].scroll: 4 is not below 4"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.refusal);
