@@ -44,7 +44,7 @@ class PaletteDialogsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void ColourStepsWrapAndTheBackgroundOnlyBeeps() {
+    void ColourStepsWrapTheBackgroundOnlyBeepsAndSpacePastesTheCopiedColour() {
         std::vector<PaletteSet> sets = NumberedSets();
         sets[0][1] = 0x3F;
         sets[0][2] = 0x00;
@@ -55,12 +55,17 @@ private slots:
         Keys(canvas, {Qt::Key_Plus, Qt::Key_Insert, Qt::Key_A});
         ClickButton(&dialog, "Select a color...");
         QCOMPARE(ErrorBeepCount(), beeps + 4);
-        QCOMPARE(dialog.Palettes()[0][0], kBackgroundColour);
-        Keys(canvas, {Qt::Key_Right, Qt::Key_Plus, Qt::Key_Right, Qt::Key_Minus});
-        QCOMPARE(dialog.Palettes()[0][1], 0x00);
-        QCOMPARE(dialog.Palettes()[0][2], 0x3F);
-        QTest::keyClick(canvas, Qt::Key_Return);
+        // Space before any copy leaves the colour; Ctrl+Space copies colour 2, Space pastes it in set 5.
+        Keys(canvas, {Qt::Key_Right, Qt::Key_Space, Qt::Key_Plus, Qt::Key_Right, Qt::Key_Minus});
+        QTest::keyClick(canvas, Qt::Key_Space, Qt::ControlModifier);
+        dialog.findChild<QComboBox*>()->setCurrentIndex(5);
+        Keys(canvas, {Qt::Key_Down, Qt::Key_Right, Qt::Key_Space, Qt::Key_Return});
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        std::vector<PaletteSet> expected = sets;
+        expected[0][1] = 0x00;
+        expected[0][2] = 0x3F;
+        expected[5][7] = 0x3F;
+        QCOMPARE(dialog.Palettes(), expected);
     }
 
     void TheColourChooserPicksByMouseAndArrowsAndReturnsOnOk() {
@@ -82,20 +87,6 @@ private slots:
         });
         ClickButton(&dialog, "Select a color...");
         QCOMPARE(dialog.Palettes()[2][11], 0x16);
-    }
-
-    void CtrlSpaceCopiesAColourAndSpacePastesIt() {
-        const std::vector<PaletteSet> sets = NumberedSets();
-        CPalEditorDlg dialog(sets, 0, CPalEditorDlg::Mode::PaletteSets);
-        dialog.show();
-        CBoxGridCanvas* canvas = Canvas(&dialog);
-        canvas->Select(1);
-        QTest::keyClick(canvas, Qt::Key_Space);
-        QCOMPARE(dialog.Palettes(), sets);
-        QTest::keyClick(canvas, Qt::Key_Space, Qt::ControlModifier);
-        dialog.findChild<QComboBox*>()->setCurrentIndex(5);
-        Keys(canvas, {Qt::Key_Down, Qt::Key_Right, Qt::Key_Space});
-        QCOMPARE(dialog.Palettes()[5][6], sets[0][1]);
     }
 
     // The copy itself is checked end to end in the window's tests.
