@@ -34,11 +34,12 @@ private slots:
         sets = *sample.ExpandGraphicSets();
     }
 
-    // The sheet checks themselves are the tile sheet reader's; here the dialog tells their refusal.
-    void ImportFillsAnEmptyBankAndRefusesABrokenSheet() {
+    // The sheet checks themselves are the tile sheet reader's; here the dialog tells their refusal. An
+    // export writes a 32-bit PNG in the colours of the shown palette set.
+    void ImportFillsAnEmptyBankRefusesABrokenSheetAndExportWritesABank() {
         const QString sheet = QString::fromStdString(dir.Path("good.png"));
         QVERIFY(WritePngFile(DrawTileSheet(PatternedTiles(), kAscendingGreys), sheet));
-        CGraphicSetManDlg dialog(sets, sample.paletteSets, 0);
+        CGraphicSetManDlg dialog(sets, sample.paletteSets, 2);
         dialog.show();
         QString text;
         for (const QString& button : {QStringLiteral("Import tiles..."), QStringLiteral("Export tiles...")}) {
@@ -69,21 +70,16 @@ private slots:
         for (std::size_t t = 0; t < 256; ++t)
             for (std::uint8_t& pixel : expected[t]) pixel = pixel == 1 ? 0 : pixel;
         QCOMPARE(dialog.Sets()[4], (EditGraphicSet{0, {RoomGrid{}}, {EditBlock{}}, expected}));
-    }
 
-    void ExportWritesTheBankAsA32BitPng() {
-        CGraphicSetManDlg dialog(sets, sample.paletteSets, 2);
-        dialog.show();
-        auto* list = dialog.findChild<QTreeWidget*>();
         ClickItem(list, list->topLevelItem(1));
-        const QString path = QString::fromStdString(dir.Path("bank.png"));
-        ChooseFile(path);
+        const QString bank = QString::fromStdString(dir.Path("bank.png"));
+        ChooseFile(bank);
         ClickButton(&dialog, "Export tiles...");
-        const Bytes file = test::TempDir::Read(dir.Path("bank.png"));
+        const Bytes file = TempDir::Read(dir.Path("bank.png"));
         QVERIFY(file.size() > 26);
         QCOMPARE(file[24], 8); // bits per channel
         QCOMPARE(file[25], 6); // red, green, blue and alpha
-        QVERIFY(SamePixels(LoadTileSheet(path).picture,
+        QVERIFY(SamePixels(LoadTileSheet(bank).picture,
                            DrawTileSheet(sets[1].tiles, SubPaletteOf(sample.paletteSets[2], 0))));
     }
 
