@@ -71,31 +71,20 @@ void DragPicture(CNesCanvas* canvas, QPoint from, int dx) {
 
 // Clicks `button` on the message box showing `text` (any box for an empty text) as soon as it is shown.
 void AnswerBox(const QString& text, QMessageBox::StandardButton button) {
-    auto* timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, text, button] {
+    QTimer::singleShot(10, [text, button] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr || (!text.isEmpty() && box->text() != text)) return;
-        timer->deleteLater();
-        timer->stop();
+        if (box == nullptr || (!text.isEmpty() && box->text() != text)) return AnswerBox(text, button);
         box->button(button)->click();
     });
-    timer->start();
 }
 
-// Accepts the next object settings dialog after `act`.
-template <typename Act>
-void SettleNextSettings(Act act) {
-    OnNextModal<CObjectSettingsDlg>([act](CObjectSettingsDlg* dialog) {
-        act(dialog);
-        QTest::keyClick(dialog, Qt::Key_Return);
+// Chooses object `id` in the next object settings dialog and presses OK.
+void ChooseIdInNextSettings(int id) {
+    OnNextModal<CObjectSettingsDlg>([id](CObjectSettingsDlg* dialog) {
+        auto* box = dialog->findChild<QComboBox*>("objectId");
+        while (box->currentIndex() + 1 < id) QTest::keyClick(box, Qt::Key_Down);
+        QTest::keyClick(box, Qt::Key_Return);
     });
-}
-
-void ChooseId(CObjectSettingsDlg* dialog, int id) {
-    auto* box = dialog->findChild<QComboBox*>("objectId");
-    box->setFocus();
-    while (box->currentIndex() + 1 < id) QTest::keyClick(box, Qt::Key_Down);
 }
 
 } // namespace
@@ -202,14 +191,14 @@ private slots:
     }
 
     void InsertingLandsAtTheClickPointOrTheStart() {
-        SettleNextSettings([](CObjectSettingsDlg* dialog) { ChooseId(dialog, 7); });
+        ChooseIdInNextSettings(7);
         window->Action(kCmdInsertObject)->trigger(); // before any click
         QCOMPARE(List(0).back().x, 0U);
 
         window->ShowLevel({.bonus = true, .index = 2});
         ClickOnPicture(Canvas(), {333, 100}); // nothing there
         QCOMPARE(QPoint(Rom().view.clickX, Rom().view.clickY), QPoint(328, 96));
-        SettleNextSettings([](CObjectSettingsDlg* dialog) { ChooseId(dialog, 60); });
+        ChooseIdInNextSettings(60);
         Key(Qt::Key_Insert);
         QCOMPARE(List(2).back().x, Rom().ObjectsOrigin() + 328);
         const std::size_t count = List(2).size();
@@ -280,12 +269,11 @@ private slots:
         // Objects: one dragged, one inserted, one modified, one deleted; a list flushed in the manager.
         DragPicture(Canvas(), MarkerPoint(List(0)[0]), 8);
         ClickOnPicture(Canvas(), {1000 + 3, 100});
-        SettleNextSettings([](CObjectSettingsDlg* dialog) { ChooseId(dialog, 12); });
+        ChooseIdInNextSettings(12);
         Key(Qt::Key_Insert);
         ClickOnPicture(Canvas(), MarkerPoint(List(2)[0])); // a bridge
-        SettleNextSettings([](CObjectSettingsDlg* dialog) {
-            dialog->findChild<QSpinBox*>("topOfBridge")->setFocus();
-            QTest::keyClick(dialog->findChild<QSpinBox*>("topOfBridge"), Qt::Key_Up);
+        OnNextModal<CObjectSettingsDlg>([](CObjectSettingsDlg* dialog) {
+            Keys(dialog->findChild<QSpinBox*>("topOfBridge"), {Qt::Key_Up, Qt::Key_Return});
         });
         Key(Qt::Key_Insert);
         ClickOnPicture(Canvas(), MarkerPoint(List(0)[4]));

@@ -133,10 +133,8 @@ private slots:
         for (std::size_t bonus = 0; bonus < kBonusLevelCount; ++bonus)
             for (std::size_t list = 0; list < kObjectsListCount; ++list)
                 for (std::size_t i = 0; i < unedited.bonusLevels[bonus].objectLists[list].size(); ++i)
-                    expected << QStringLiteral(".bonusLevels[%1].objectLists[%2][%3].x")
-                                    .arg(bonus)
-                                    .arg(list)
-                                    .arg(i);
+                    expected << QString::asprintf(".bonusLevels[%zu].objectLists[%zu][%zu].x", bonus, list,
+                                                  i);
         expected.sort();
         QCOMPARE(Differences(dir.Path("edited.nes")), expected);
     }
@@ -196,10 +194,9 @@ private slots:
                 expected << QStringLiteral(".paletteSets[7][%1]").arg(entry);
         // The shown updater is the last (level 1-1 names none); the new modifier comes last in it.
         const std::size_t shown = before.paletteUpdaters.size() - 1;
-        expected << QStringLiteral(".paletteUpdaters[%1].modifiers[%2]")
-                        .arg(shown)
-                        .arg(before.paletteUpdaters.at(shown).modifiers.size());
-        expected << QStringLiteral(".otherPalettes[17]");
+        const std::size_t added = before.paletteUpdaters.at(shown).modifiers.size();
+        expected << QString::asprintf(".paletteUpdaters[%zu].modifiers[%zu]", shown, added)
+                 << ".otherPalettes[17]";
         expected.sort(); // the copy no level names is dropped by the save
         QCOMPARE(Differences(dir.Path("edited.nes")), expected);
 

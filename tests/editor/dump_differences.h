@@ -13,25 +13,17 @@
 
 namespace tikaroo::test {
 
-// Every leaf where two JSON values differ, and every array element only one of them has.
+// Every leaf where two JSON values differ, and every member or array element only one of them has.
 inline void CollectDifferences(const QJsonValue& left, const QJsonValue& right, const QString& path,
                                QStringList& out) {
     if (left.isObject() && right.isObject()) {
-        const QJsonObject a = left.toObject();
-        const QJsonObject b = right.toObject();
-        QStringList keys = a.keys() + b.keys();
+        QStringList keys = left.toObject().keys() + right.toObject().keys();
         keys.removeDuplicates();
-        for (const QString& key : keys) CollectDifferences(a.value(key), b.value(key), path + "." + key, out);
+        for (const QString& key : keys) CollectDifferences(left[key], right[key], path + "." + key, out);
     } else if (left.isArray() && right.isArray()) {
-        const QJsonArray a = left.toArray();
-        const QJsonArray b = right.toArray();
-        for (qsizetype i = 0; i < std::max(a.size(), b.size()); ++i) {
-            const QString at = QStringLiteral("%1[%2]").arg(path).arg(i);
-            if (i < a.size() && i < b.size())
-                CollectDifferences(a[i], b[i], at, out);
-            else
-                out << at;
-        }
+        const qsizetype size = std::max(left.toArray().size(), right.toArray().size());
+        for (qsizetype i = 0; i < size; ++i)
+            CollectDifferences(left[i], right[i], QStringLiteral("%1[%2]").arg(path).arg(i), out);
     } else if (left != right) {
         out << path;
     }
