@@ -5,7 +5,6 @@
 #include "editor/editor_settings.h"
 #include "editor/emulator_launch.h"
 #include "game/level_lookup.h"
-#include "game/level_selection.h"
 #include "render/nes_colors.h"
 #include "window_test.h"
 
@@ -16,7 +15,6 @@
 #include <QMimeData>
 #include <QProcess>
 #include <QRadioButton>
-#include <QScrollBar>
 #include <QSettings>
 #include <QUrl>
 #include <QWheelEvent>
@@ -297,8 +295,8 @@ private slots:
     }
 
     // Ctrl with the wheel zooms around the mouse, the commands step and reset the zoom, the plus key alone
-    // is a room key, and the zoom and the grid are kept for the next window->
-    void ZoomKeepsThePointUnderTheMouse() {
+    // is a room key, and the zoom and the grid are kept for the next window.
+    void ZoomKeepsThePointUnderTheMouseAndWhatAClickHits() {
         QVERIFY(Open(samplePath));
         window->resize(600, 450); // smaller than the level picture at 1/2, so that every zoom can scroll
         CNesCanvas* canvas = window->Canvas();
@@ -331,12 +329,8 @@ private slots:
         window->Action(kCmdShowGrid)->trigger();
         QVERIFY(canvas->grab().toImage() != withoutGrid);
         QVERIFY(CMainWindow().Action(kCmdShowGrid)->isChecked());
-    }
 
-    // A click at any zoom picks the same room, object and click point as at actual size.
-    void ClicksHitTheSamePlaceAtEveryZoom() {
-        QVERIFY(Open(samplePath));
-        CNesCanvas* canvas = window->Canvas();
+        // A click at any zoom picks the same room, object and click point as at actual size.
         const ObjectEntry& object = ObjectsLevel(window->Rom())->objectLists[0][1];
         const QPoint target(static_cast<int>(object.x - window->Rom().ObjectsOrigin()) + 2,
                             object.canvasY + 2);

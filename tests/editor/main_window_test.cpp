@@ -1,7 +1,6 @@
 // The main window without a ROM and with the sample: opening, rooms, levels, saving, patches, closing.
 #include "dialogs/select_level_dlg.h"
 #include "render/level_renderer.h"
-#include "rom/bps_patch.h"
 #include "rom/ips_patch.h"
 #include "window_test.h"
 
@@ -107,7 +106,7 @@ private slots:
         QVERIFY(window->StatusText(1).startsWith(QStringLiteral("[objLeft: %1]").arg((128 * 3 + 20) / 8)));
 
         // Gaining the focus selects the current room again where the view stands, a save leaves the view
-        // alone, and bonus levels open at their start.
+        // alone, and a bonus level chosen in the level list opens at its start.
         for (int room = 3; room < 10; ++room) QTest::keyClick(canvas, Qt::Key_Right);
         QScrollBar* bar = canvas->horizontalScrollBar();
         const int scrolled = bar->value();
@@ -123,21 +122,18 @@ private slots:
         QCOMPARE(bar->value(), scrolled);
         QCOMPARE(window->CurrentRoom(), 10);
         bar->setValue(bar->maximum());
-        window->ShowLevel({true, 2});
+        PickBonusLevelInNextDialog(3);
+        window->Action(kCmdSelectLevel)->trigger();
+        QCOMPARE(window->windowTitle(),
+                 QStringLiteral("NES Tikaroo Level Editor v1.1.1 [view.nes] - Bonus 4"));
+        QVERIFY(!window->Canvas()->FrameVisible());
+        QVERIFY(window->StatusText(1).isEmpty());
+        QCOMPARE(window->Rom().view.currentLevel, window->Rom().bonusArea.area);
         QVERIFY(bar->maximum() > 0);
         QCOMPARE(bar->value(), 0);
     }
 
-    void SelectLevelSwitchesToABonusLevelAndNeedsAChoice() {
-        QVERIFY(Open(samplePath));
-        PickBonusLevelInNextDialog(3);
-        window->Action(kCmdSelectLevel)->trigger();
-        QCOMPARE(window->windowTitle(),
-                 QStringLiteral("NES Tikaroo Level Editor v1.1.1 [sample.nes] - Bonus 4"));
-        QVERIFY(!window->Canvas()->FrameVisible());
-        QVERIFY(window->StatusText(1).isEmpty());
-        QCOMPARE(window->Rom().view.currentLevel, window->Rom().bonusArea.area);
-
+    void TheLevelListNeedsAChoice() {
         CSelectLevelDlg dialog(13, CSelectLevelDlg::kNoBonusLevel, false);
         dialog.show();
         auto* list = dialog.findChild<QListWidget*>("levels");
@@ -231,7 +227,7 @@ private slots:
     }
 
     // An unsaved edit is saved first (or nothing is exported); the patch makes the saved file of the
-    // original; the original is offered again, and a name without an extension takes the filter's.
+    // original; a name without an extension takes the filter's, and the original is offered again.
     void ExportPatchSavesFirstAndMakesTheSavedFileOfTheOriginal() {
         const Bytes original = sample::MakeSampleGame().file;
         const QString hack = QString::fromStdString(dir.Write("hack.nes", original));
@@ -246,27 +242,27 @@ private slots:
 
         OnNextModal<QMessageBox>([&](QMessageBox* box) {
             box->button(QMessageBox::Yes)->click();
-            ChooseFile(samplePath, [&] { ChooseFile(Path("hack.bps")); });
+            ChooseFile(samplePath, [&] {
+                OnNextModal<QFileDialog>([&](QFileDialog* dialog) {
+                    dialog->selectNameFilter(QStringLiteral("IPS patch (*.ips)"));
+                    dialog->selectFile(Path("shared"));
+                    static_cast<QDialog*>(dialog)->accept();
+                });
+            });
         });
         window->Action(kCmdExportPatch)->trigger();
         QVERIFY(!window->Modified());
-        const Bytes saved = TempDir::Read(hack.toStdString());
-        QCOMPARE(ApplyBpsPatch(original, TempDir::Read(dir.Path("hack.bps"))), saved);
+        QCOMPARE(ApplyIpsPatch(original, TempDir::Read(dir.Path("shared.ips"))),
+                 TempDir::Read(hack.toStdString()));
+        QVERIFY(window->StatusText(0).startsWith(QStringLiteral("IPS patch written: shared.ips")));
 
         QString offered;
         OnNextModal<QFileDialog>([&](QFileDialog* dialog) {
             offered = dialog->selectedFiles().value(0);
-            static_cast<QDialog*>(dialog)->accept();
-            OnNextModal<QFileDialog>([&](QFileDialog* patchDialog) {
-                patchDialog->selectNameFilter(QStringLiteral("IPS patch (*.ips)"));
-                patchDialog->selectFile(Path("shared"));
-                static_cast<QDialog*>(patchDialog)->accept();
-            });
+            dialog->reject();
         });
         window->Action(kCmdExportPatch)->trigger();
         QCOMPARE(offered, samplePath);
-        QCOMPARE(ApplyIpsPatch(original, TempDir::Read(dir.Path("shared.ips"))), saved);
-        QVERIFY(window->StatusText(0).startsWith(QStringLiteral("IPS patch written: shared.ips")));
     }
 };
 
