@@ -8,10 +8,7 @@
 #include "game/level_lookup.h"
 #include "window_test.h"
 
-#include <QComboBox>
 #include <QMouseEvent>
-#include <QSpinBox>
-#include <QTreeWidget>
 
 #include <algorithm>
 #include <cstdlib>

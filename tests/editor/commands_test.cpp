@@ -23,12 +23,6 @@
 #include "support/tile_sheet_pictures.h"
 #include "window_test.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QListWidget>
-#include <QSpinBox>
-#include <QTreeWidget>
-
 using namespace tikaroo;
 using namespace tikaroo::test;
 

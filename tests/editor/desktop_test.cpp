@@ -8,7 +8,6 @@
 #include "render/nes_colors.h"
 #include "window_test.h"
 
-#include <QDir>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -16,7 +15,6 @@
 #include <QProcess>
 #include <QRadioButton>
 #include <QSettings>
-#include <QUrl>
 #include <QWheelEvent>
 
 #include <filesystem>

@@ -4,13 +4,9 @@
 #include "rom/ips_patch.h"
 #include "window_test.h"
 
-#include <QCheckBox>
 #include <QDesktopServices>
-#include <QDir>
 #include <QFileInfo>
-#include <QListWidget>
 #include <QToolBar>
-#include <QUrl>
 
 using namespace tikaroo;
 using namespace tikaroo::test;

@@ -8,7 +8,14 @@
 #include "support/temp_dir.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QListWidget>
+#include <QSpinBox>
 #include <QTest>
+#include <QTreeWidget>
+#include <QUrl>
 
 #include <memory>
 
