@@ -135,11 +135,10 @@ private slots:
 
     void PaletteEditsReachTheSavedRomInExactlyTheirPlaces() {
         QVERIFY(Open(samplePath));
-        const CGameRom& before = unedited;
         const QImage shownBefore = CanvasView(*window);
         const std::size_t levelSet = window->Rom().levels[0].paletteSet;
         // Colour 1 of sub-palette 0: the ground of level 1-1.
-        const std::uint8_t oldColour = before.paletteSets[levelSet][1];
+        const std::uint8_t oldColour = unedited.paletteSets[levelSet][1];
 
         OnNextModal<CPalEditorDlg>([](CPalEditorDlg* editor) {
             CBoxGridCanvas* canvas = Canvas(editor);
@@ -184,17 +183,17 @@ private slots:
 
         QStringList expected = {QStringLiteral(".paletteSets[%1][1]").arg(levelSet)};
         for (std::size_t entry = 0; entry < kPaletteColours; ++entry)
-            if (before.paletteSets[3][entry] != before.paletteSets[7][entry])
+            if (unedited.paletteSets[3][entry] != unedited.paletteSets[7][entry])
                 expected << QStringLiteral(".paletteSets[7][%1]").arg(entry);
         // The shown updater is the last (level 1-1 names none); the new modifier comes last in it.
-        const std::size_t shown = before.paletteUpdaters.size() - 1;
-        const std::size_t added = before.paletteUpdaters.at(shown).modifiers.size();
+        const std::size_t shown = unedited.paletteUpdaters.size() - 1;
+        const std::size_t added = unedited.paletteUpdaters.at(shown).modifiers.size();
         expected << QString::asprintf(".paletteUpdaters[%zu].modifiers[%zu]", shown, added)
                  << ".otherPalettes[17]";
         expected.sort(); // the copy no level names is dropped by the save
         QCOMPARE(Differences(dir.Path("edited.nes")), expected);
 
-        const PictureBuffer oldPicture = LevelPictures(before, 1)[0];
+        const PictureBuffer oldPicture = LevelPictures(unedited, 1)[0];
         const PictureBuffer newPicture = LevelPictures(after, 1)[0];
         int changed = 0;
         for (std::int32_t y = 0; y < oldPicture.Height(); ++y)
