@@ -17,9 +17,6 @@ TEST(LayoutRecognition, ImagesByMapperPrgAndChrSize) {
     const std::string corrupt = "CNROM file corrupt";
     const std::string not32K = "CHR data of an original image must be 32 KB";
     const std::string noChr = "out of CHR bank while loading tiles";
-    Bytes noMagic = test::MakeOriginalFile();
-    noMagic[3] = 0x1B;
-    const Bytes truncated(noMagic.begin(), noMagic.end() - 1);
     const auto original = [](std::size_t prg, std::size_t chr) { return test::MakeOriginalFile(prg, chr); };
     // The two words that name the level-set tables, pointing outside the window.
     const auto badPointer = [](std::uint32_t reference, std::uint16_t pointer) {
@@ -55,9 +52,6 @@ TEST(LayoutRecognition, ImagesByMapperPrgAndChrSize) {
         {"level-set pointers at $0100", badPointer(0xBB50, 0x0100), badPointerError},
         {"level-set bytes at $FFF5", badPointer(0xBB92, 0xFFF5), badPointerError},
         {"level-set bytes at $0100", badPointer(0xBB92, 0x0100), badPointerError},
-        {"no magic", noMagic, corrupt},
-        {"truncated", truncated, corrupt},
-        {"no header", Bytes(15, 'N'), corrupt},
     };
     const test::TempDir dir;
     for (const auto& c : cases) {

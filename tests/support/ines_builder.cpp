@@ -28,15 +28,8 @@ Bytes MakeInesFile(const InesShape& shape) {
     return file;
 }
 
-namespace {
-std::size_t OriginalFileOffset(const Bytes& file, std::uint32_t address) {
-    const std::size_t prgStart = kHeaderSize + ((file[6] & 0x04) != 0 ? kTrainerSize : 0);
-    return prgStart + (address - 0x8000);
-}
-} // namespace
-
 std::uint8_t PeekOriginal8(const Bytes& file, std::uint32_t address) {
-    return file.at(OriginalFileOffset(file, address));
+    return file.at(kHeaderSize + address - 0x8000);
 }
 
 std::uint16_t PeekOriginal16(const Bytes& file, std::uint32_t address) {
@@ -44,7 +37,7 @@ std::uint16_t PeekOriginal16(const Bytes& file, std::uint32_t address) {
 }
 
 void PokeOriginal8(Bytes& file, std::uint32_t address, std::uint8_t value) {
-    file.at(OriginalFileOffset(file, address)) = value;
+    file.at(kHeaderSize + address - 0x8000) = value;
 }
 
 void PokeOriginal16(Bytes& file, std::uint32_t address, std::uint16_t value) {

@@ -31,7 +31,8 @@ inline constexpr std::uint16_t kOriginalLevelSetBytes = 0xBBA0;
 // naming the two level-set tables above.
 Bytes MakeOriginalFile(std::size_t prgBanks = 2, std::size_t chrBanks = 4);
 
-// Bytes of an original-layout file by CPU address: $8000-$BFFF is PRG bank 0, $C000-$FFFF PRG bank 1.
+// Bytes of an original-layout file without trainer by CPU address: $8000-$BFFF is PRG bank 0,
+// $C000-$FFFF PRG bank 1.
 std::uint8_t PeekOriginal8(const Bytes& file, std::uint32_t address);
 std::uint16_t PeekOriginal16(const Bytes& file, std::uint32_t address);
 void PokeOriginal8(Bytes& file, std::uint32_t address, std::uint8_t value);
