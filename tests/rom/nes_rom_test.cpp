@@ -89,11 +89,10 @@ TEST(NesRomWrite, FailureKeepsNameAndOldFile) {
     const std::string path = dir.Write("in.nes", MakeInesFile({}));
     CNesRom rom;
     ASSERT_EQ(rom.ReadRomFile(path), 1);
-    EXPECT_EQ(rom.WriteRomFile(dir.Path("no/such/folder/out.nes")), 0);
-    EXPECT_EQ(rom.FileName(), path);
     // A folder standing where the file should go: the write fails and nothing is left behind.
     fs::create_directory(dir.Path("taken.nes"));
     EXPECT_EQ(rom.WriteRomFile(dir.Path("taken.nes")), 0);
+    EXPECT_EQ(rom.FileName(), path);
     EXPECT_TRUE(fs::is_directory(dir.Path("taken.nes")));
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path("")), fs::directory_iterator()), 2);
     EXPECT_EQ(CNesRom().WriteRomFile(dir.Path("empty.nes")), 0);
