@@ -154,6 +154,10 @@ private slots:
     void ClicksPickOneObjectOrAskAmongSeveral() {
         const ObjectEntry first = List(0)[1];
         ClickOnPicture(Canvas(), MarkerPoint(first) + QPoint(-8, 8)); // the corner of its 17-pixel box
+        QString message;
+        AnswerNextMessageBox(QMessageBox::Ok, &message);
+        window->Action(kCmdModifyObject)->trigger(); // ids below 56 have nothing to set
+        QCOMPARE(message, QStringLiteral("This object does not have any editable parameters"));
         QVERIFY(window->StatusText(1).startsWith(QStringLiteral("[objLeft: %1] Object: 0x%2, List: 1")
                                                      .arg(first.x / 8)
                                                      .arg(QString::asprintf("%02X", first.id))));
@@ -186,9 +190,13 @@ private slots:
         }
     }
 
+    // Before any click: deleting asks first and then finds no selection; inserting lands at the start.
     void InsertingLandsAtTheClickPointOrTheStart() {
+        AnswerBox(QStringLiteral("Are you sure that you want to delete selected object?"), QMessageBox::Yes);
+        AnswerBox(QStringLiteral("No any object was selected"), QMessageBox::Ok);
+        window->Action(kCmdDeleteObject)->trigger();
         ChooseIdInNextSettings(7);
-        window->Action(kCmdInsertObject)->trigger(); // before any click
+        window->Action(kCmdInsertObject)->trigger();
         QCOMPARE(List(0).back().x, 0U);
 
         window->ShowLevel({.bonus = true, .index = 2});
@@ -201,19 +209,6 @@ private slots:
         Key(Qt::Key_V, Qt::ControlModifier); // a copy at the same click point
         QCOMPARE(List(2).size(), count + 1);
         QCOMPARE(List(2).back(), List(2)[count - 1]);
-    }
-
-    void ModifyingNeedsParametersAndDeletingAsksFirst() {
-        // The question comes before the selection is looked at.
-        AnswerBox(QStringLiteral("Are you sure that you want to delete selected object?"), QMessageBox::Yes);
-        AnswerBox(QStringLiteral("No any object was selected"), QMessageBox::Ok);
-        window->Action(kCmdDeleteObject)->trigger();
-        QString message;
-
-        ClickOnPicture(Canvas(), MarkerPoint(List(0)[2]));
-        AnswerNextMessageBox(QMessageBox::Ok, &message);
-        window->Action(kCmdModifyObject)->trigger(); // ids below 56 have nothing to set
-        QCOMPARE(message, QStringLiteral("This object does not have any editable parameters"));
     }
 
     void TheManagerChangesNothingOnCancelAndHandsOverItsChoice() {
