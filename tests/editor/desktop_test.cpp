@@ -46,10 +46,10 @@ bool Drag(CMainWindow& window, const QList<QUrl>& urls, bool release) {
     return true;
 }
 
-int Lives(const QString& path) {
+GameSettings SettingsOf(const QString& path) {
     CGameRom rom;
     rom.LoadRom(path.toStdString());
-    return rom.gameSettings.lives;
+    return rom.gameSettings;
 }
 
 } // namespace
@@ -192,10 +192,8 @@ private slots:
         window->ShowLevel({false, 6});
         window->Action(kCmdRunFromLevel)->trigger();
         QTRY_VERIFY(QFile::exists(target));
-        CGameRom fromLevel;
-        fromLevel.LoadRom(target.toStdString());
-        QCOMPARE(int(fromLevel.gameSettings.beginArea), 1);
-        QCOMPARE(int(fromLevel.gameSettings.beginRound), 2);
+        QCOMPARE(int(SettingsOf(target).beginArea), 1);
+        QCOMPARE(int(SettingsOf(target).beginRound), 2);
         QFile::remove(target);
 
         window->Action(kCmdRunGame)->trigger();
@@ -220,7 +218,7 @@ private slots:
         AnswerNextMessageBox(QMessageBox::Save, &message);
         window->Action(kCmdRunGame)->trigger();
         QTRY_VERIFY(QFile::exists(target));
-        QCOMPARE(Lives(target), 7); // saved first
+        QCOMPARE(int(SettingsOf(target).lives), 7); // saved first
 
         window->ApplyPreferences({QStringLiteral("/no/such/emulator %f"), {}, true}, NesColorSet);
         AnswerNextMessageBox(QMessageBox::Ok, &message);
@@ -255,7 +253,7 @@ private slots:
         window->close();
         QVERIFY(!window->isVisible());
         QCOMPARE(TempDir::Read(dir.Path("game.nes.bak")), old);
-        QCOMPARE(Lives(Path("game.nes")), 7);
+        QCOMPARE(int(SettingsOf(Path("game.nes")).lives), 7);
     }
 
     // A colour file of the wrong size is refused in the dialog; a good one recolours the canvas and is
