@@ -58,18 +58,6 @@ class DesktopTest : public WindowTest {
     Q_OBJECT
     const Bytes sampleFile = sample::MakeSampleGame().file;
 
-    // A window on a fresh copy `game.nes` of the sample, without a backup, whose emulator links
-    // `runTarget` to the ROM it is given (a link appears whole at once, a copy could be read half written).
-    void OpenCopy(const QString& runTarget) {
-        std::filesystem::copy_file(samplePath.toStdString(), dir.Path("game.nes"),
-                                   std::filesystem::copy_options::overwrite_existing);
-        std::filesystem::remove(dir.Path("game.nes.bak"));
-        QVERIFY(Open(Path("game.nes")));
-        Preferences preferences = window->CurrentPreferences();
-        preferences.emulatorCommand = QStringLiteral("ln -s %f \"%1\"").arg(runTarget);
-        window->ApplyPreferences(preferences, ActiveNesColours());
-    }
-
 private slots:
     void init() { QSettings().clear(); }
     void cleanup() { window.reset(); }
@@ -183,38 +171,49 @@ private slots:
         for (const auto& [command, launch] : cases) QCOMPARE(BuildEmulatorLaunch(command, rom), launch);
     }
 
-    // Run from this level runs a copy beginning at the shown level. Run game gives the emulator the file
-    // on disk: unsaved changes are saved first, run without, or nothing runs; an emulator that cannot
-    // start is reported with the setting.
-    void RunningTheGame() {
+    // The title marks unsaved changes; closing asks to save them (the plain question without changes),
+    // and a save keeps the old file as .bak unless backups are off. Run from this level runs a copy
+    // beginning at the shown level. Run game gives the emulator the file on disk: unsaved changes are
+    // saved first, run without, or nothing runs; an emulator that cannot start is reported with the setting.
+    void SavingClosingAndRunningTheGame() {
+        QVERIFY(Open(QString::fromStdString(dir.Write("game.nes", sampleFile))));
+        // The emulator links `target` to the ROM it is given: a link appears whole at once, a copy could be
+        // read half written.
         const QString target = Path("run.nes");
-        OpenCopy(target);
+        Preferences preferences{QStringLiteral("ln -s %f \"%1\"").arg(target), {}, false};
+        window->ApplyPreferences(preferences, NesColorSet);
+        QVERIFY(window->SaveRomAs({}));
+        QVERIFY(!std::filesystem::exists(dir.Path("game.nes.bak")));
+        const Bytes saved = TempDir::Read(dir.Path("game.nes"));
+        QString message;
+        AnswerNextMessageBox(QMessageBox::No, &message);
+        window->close();
+        QCOMPARE(message, QStringLiteral("Are you sure that you want to close 'game.nes'?"));
+        QVERIFY(window->isVisible());
+
         window->ShowLevel({false, 6});
         window->Action(kCmdRunFromLevel)->trigger();
         QTRY_VERIFY(QFile::exists(target));
         QCOMPARE(int(SettingsOf(target).beginArea), 1);
         QCOMPARE(int(SettingsOf(target).beginRound), 2);
         QFile::remove(target);
-
         window->Action(kCmdRunGame)->trigger();
         QTRY_VERIFY(QFile::exists(target));
-        QCOMPARE(TempDir::Read(target.toStdString()), sampleFile);
+        QCOMPARE(TempDir::Read(target.toStdString()), saved);
         QFile::remove(target);
 
         window->ApplyChange(Redraw::Nothing, [](CGameRom& rom) { rom.gameSettings.lives = 7; });
-        QString message;
+        QVERIFY(window->windowTitle().contains(QStringLiteral("[game.nes*] ")));
         AnswerNextMessageBox(QMessageBox::Cancel, &message);
         window->Action(kCmdRunGame)->trigger();
         QVERIFY(message.contains(QStringLiteral("not saved")));
         QVERIFY(!QFile::exists(target));
-
         OnNextModal<QMessageBox>([](QMessageBox* box) { Button(box, "Run without saving")->click(); });
         window->Action(kCmdRunGame)->trigger();
         QTRY_VERIFY(QFile::exists(target));
-        QCOMPARE(TempDir::Read(target.toStdString()), sampleFile);
+        QCOMPARE(TempDir::Read(target.toStdString()), saved);
         QVERIFY(window->Modified());
         QFile::remove(target);
-
         AnswerNextMessageBox(QMessageBox::Save, &message);
         window->Action(kCmdRunGame)->trigger();
         QTRY_VERIFY(QFile::exists(target));
@@ -225,35 +224,19 @@ private slots:
         window->Action(kCmdRunGame)->trigger();
         QVERIFY(message.contains(QStringLiteral("/no/such/emulator")));
         QVERIFY(message.contains(QStringLiteral("\"Emulator command\" in Edit > Preferences")));
-    }
 
-    // The title marks unsaved changes; closing asks to save them (the plain question without changes),
-    // and the save keeps the old file as .bak unless backups are off.
-    void UnsavedChangesAreMarkedAskedAboutAndSavedWithABackup() {
-        OpenCopy(Path("unused.nes"));
-        window->ApplyPreferences({{}, {}, false}, NesColorSet);
-        QVERIFY(window->SaveRomAs({}));
-        QVERIFY(!std::filesystem::exists(dir.Path("game.nes.bak")));
-        QString question;
-        AnswerNextMessageBox(QMessageBox::No, &question);
+        window->ApplyChange(Redraw::Nothing, [](CGameRom& rom) { rom.gameSettings.lives = 8; });
+        AnswerNextMessageBox(QMessageBox::Cancel, &message);
         window->close();
-        QCOMPARE(question, QStringLiteral("Are you sure that you want to close 'game.nes'?"));
-        QVERIFY(window->isVisible());
-
-        window->ApplyPreferences({{}, {}, true}, NesColorSet);
-        window->ApplyChange(Redraw::Nothing, [](CGameRom& rom) { rom.gameSettings.lives = 7; });
-        QVERIFY(window->windowTitle().contains(QStringLiteral("[game.nes*] ")));
-        AnswerNextMessageBox(QMessageBox::Cancel, &question);
-        window->close();
-        QCOMPARE(question,
+        QCOMPARE(message,
                  QStringLiteral("'game.nes' has changes that are not saved.\nSave them before closing?"));
         QVERIFY(window->isVisible());
         const Bytes old = TempDir::Read(dir.Path("game.nes"));
-        AnswerNextMessageBox(QMessageBox::Save, &question);
+        AnswerNextMessageBox(QMessageBox::Save, &message);
         window->close();
         QVERIFY(!window->isVisible());
         QCOMPARE(TempDir::Read(dir.Path("game.nes.bak")), old);
-        QCOMPARE(int(SettingsOf(Path("game.nes")).lives), 7);
+        QCOMPARE(int(SettingsOf(Path("game.nes")).lives), 8);
     }
 
     // A colour file of the wrong size is refused in the dialog; a good one recolours the canvas and is
