@@ -18,20 +18,6 @@
 using namespace tikaroo;
 using test::ClickBox;
 
-namespace {
-
-const GameSettings kSettingsToEdit{.speed = 24,
-                                   .jump = 64,
-                                   .holes = 1,
-                                   .beginArea = 2,
-                                   .beginRound = 1,
-                                   .beginFrom = 2,
-                                   .weapon = 1,
-                                   .dropsCount = 3,
-                                   .lives = 5};
-
-} // namespace
-
 class LevelDialogsTest : public QObject {
     Q_OBJECT
     const Bytes sample = sample::MakeSampleGame().file;
@@ -147,15 +133,15 @@ private slots:
     }
 
     // Each spin box wraps at both ends of its range and is left at its maximum; "begin from" is shown
-    // one more than it is stored.
+    // one more than it is stored. The sample starts at 1-1 with the first weapon.
     void GameSettingsWrapAndOkStoresEveryControl() {
         const std::tuple<const char*, int, int> ranges[] = {
             {"jump", 0, 127},       {"extraJump", 0, 127}, {"speed", 1, 117},
             {"extraSpeed", 1, 117}, {"sbSpeed", 1, 117},   {"extraSbSpeed", 1, 117},
             {"beginFrom", 1, 4},    {"dropsCount", 1, 10}, {"lives", 1, 9}};
-        CGameSettingsDlg dialog(kSettingsToEdit);
+        CGameSettingsDlg dialog(rom.gameSettings);
         dialog.show();
-        QCOMPARE(dialog.findChild<QSpinBox*>("beginFrom")->value(), 3);
+        QCOMPARE(dialog.findChild<QSpinBox*>("beginFrom")->value(), rom.gameSettings.beginFrom + 1);
         for (const auto& [name, minimum, maximum] : ranges) {
             auto* box = dialog.findChild<QSpinBox*>(name);
             test::TypeNumber(box, maximum);
@@ -176,16 +162,16 @@ private slots:
                                                    .jump = 127,
                                                    .extraJump = 127,
                                                    .safeMode = 1,
-                                                   .beginArea = 2,
-                                                   .beginRound = 2,
+                                                   .grabSkateboards = 1,
+                                                   .beginRound = 1,
                                                    .beginFrom = 3,
-                                                   .weapon = 2,
+                                                   .weapon = 1,
                                                    .dropsCount = 10,
                                                    .lives = 9}));
     }
 
     void WithoutABeginAreaEntryTheStartStays() {
-        GameSettings stored = kSettingsToEdit;
+        GameSettings stored = rom.gameSettings;
         stored.beginArea = 9; // no entry of the list shows it
         CGameSettingsDlg dialog(stored);
         dialog.show();
