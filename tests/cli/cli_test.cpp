@@ -26,9 +26,7 @@ TEST(CliHelp, ListsTheCommandsAndEachCommandHasItsOwnHelp) {
         EXPECT_EQ(help.exitCode, 0) << help.err;
         EXPECT_EQ(help.out.rfind(std::string("Usage: tikaroo-cli ") + verb + " [options]", 0), 0U)
             << help.out;
-        const auto unknown = RunCli({verb, "--frobnicate"});
-        EXPECT_EQ(unknown.exitCode, 2);
-        EXPECT_TRUE(Has(unknown.err, "Unknown option 'frobnicate'")) << unknown.err;
+        test::ExpectRefusals({{{verb, "--frobnicate"}, 2, "Unknown option 'frobnicate'"}}, {});
     }
 }
 
@@ -71,10 +69,8 @@ TEST(CliConvertAndSave, TheSampleBecomesAnExpandedImageThatWritesToItself) {
         SCOPED_TRACE(verb);
         const auto first = RunCli({verb, original, dir.Path("once.nes")});
         ASSERT_EQ(first.exitCode, 0) << first.err;
-        const auto info = RunCli({"info", dir.Path("once.nes")});
-        EXPECT_TRUE(Has(info.out, "mapper: 4\n")) << info.out;
-        EXPECT_TRUE(Has(info.out, "layout: expanded\n")) << info.out;
-        EXPECT_TRUE(Has(info.out, "opening: takes it as it is")) << info.out;
+        const auto info = RunCli({"info", dir.Path("once.nes")}).out;
+        EXPECT_TRUE(Has(info, "layout: expanded\nopening: takes it as it is")) << info;
         ASSERT_EQ(RunCli({verb, "-o", dir.Path("twice.nes"), dir.Path("once.nes")}).exitCode, 0);
         EXPECT_EQ(TempDir::Read(dir.Path("twice.nes")), TempDir::Read(dir.Path("once.nes")));
     }

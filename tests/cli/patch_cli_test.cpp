@@ -55,7 +55,6 @@ TEST_F(CliPatch, RefusalsSayWhyAndWriteNothing) {
     Bytes otherOriginal = TempDir::Read(original);
     otherOriginal[0x100] ^= 1;
     const std::string out = dir.Path("out.nes");
-    const std::string dump = RunCli({"dump", original}).out;
     const auto model = [this](const std::string& name, const std::string& text) {
         return dir.Write(name, Bytes(text.begin(), text.end()));
     };
@@ -67,9 +66,7 @@ TEST_F(CliPatch, RefusalsSayWhyAndWriteNothing) {
          {{"apply-patch", original, dir.Path("missing.ips"), out}, 1, "cannot be read"},
          {{"patch", original, edited, out}, 2, "must end in .ips or .bps"},
          {{"apply-json", original, model("levels.json", "{\"levels\": 5}"), out}, 1, "$.levels: "},
-         {{"apply-json", original, model("cut.json", dump.substr(0, dump.size() / 2)), out},
-          1,
-          "not JSON at byte"}},
+         {{"apply-json", original, model("cut.json", "{\"levels\": ["), out}, 1, "not JSON at byte"}},
         {out});
 }
 
