@@ -44,11 +44,8 @@ private slots:
         CObjectSettingsDlg dialog(CObjectSettingsDlg::Mode::Modify, 0, {.id = 56, .param1 = 0x6C}, *images);
         dialog.show();
         QVERIFY(!dialog.findChild<QComboBox*>("objectId")->isEnabled());
-        auto* text = dialog.findChild<QLabel*>("textLine");
-        QCOMPARE(text->text(), QStringLiteral("This beetle is frozen")); // heights 3 and 3
         TypeNumber(dialog.findChild<QSpinBox*>("beetleHeight"), 7);
         TypeNumber(dialog.findChild<QSpinBox*>("climbHeight"), 1);
-        QVERIFY(text->text().isEmpty());
         ClickBox(dialog.findChild<QCheckBox*>("sleeping"));
         QTest::keyClick(dialog.findChild<QSpinBox*>("climbHeight"), Qt::Key_Return);
         QCOMPARE(dialog.Entry(), (ObjectEntry{.id = 56, .param1 = 0xE6}));
@@ -59,7 +56,6 @@ private slots:
         dialog.show();
         auto* id = dialog.findChild<QComboBox*>("objectId");
         auto* list = dialog.findChild<QComboBox*>("list");
-        QCOMPARE(id->currentText(), QStringLiteral("0x01"));
         struct Case {
             int id;
             int list;
@@ -144,16 +140,13 @@ private slots:
     }
 
     void TheRoomsMapStopsAtBothEnds() {
-        const EditGraphicSets sets = *rom.ExpandGraphicSets();
-        const Level& level = rom.levels[0];
-        const EditGraphicSet& set = sets.at(rom.levelSets.at(level.levelSet).GraphicSetId());
+        const EditGraphicSet set = rom.ExpandGraphicSets()->at(0);
         const int rooms = static_cast<int>(set.rooms.size());
-        CRoomsMapDlg dialog(set, rom.paletteSets, level.paletteSet, static_cast<std::uint8_t>(rooms - 2));
+        CRoomsMapDlg dialog(set, rom.paletteSets, 0, static_cast<std::uint8_t>(rooms - 2));
         dialog.resize(128 * rooms + 200, 520); // room for a click beyond the last room
         dialog.show();
         auto* canvas = dialog.findChild<CNesCanvas*>();
         Keys(canvas, {Qt::Key_Right, Qt::Key_Right});
-        QCOMPARE(dialog.findChild<QLabel*>("textLine")->text(), QStringLiteral("Room #%1").arg(rooms));
         QCOMPARE(canvas->Frame(), QRect(128 * (rooms - 1), 0, 128, 352));
         QTest::mouseClick(canvas->viewport(), Qt::LeftButton, {}, QPoint(128 * rooms + 20, 10));
         QCOMPARE(int(dialog.Room()), rooms - 1);
