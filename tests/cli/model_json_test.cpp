@@ -155,8 +155,7 @@ TEST(ModelJson, EveryLimitRefusesWithThePathOfTheBadValue) {
         {{{{"objectTypes", 5, 2}, (storedType + 1) % 256}},
          "$.objectTypes[5][2]: differs from the ROM's " + std::to_string(storedType) +
              ": object types are not edited"},
-        {{{{"bonusArea", "beginFrom"}, 3}, {{"bonusArea", "length"}, 17}},
-         "$.bonusArea.length: 17 is not below 17"},
+        {{{{"bonusArea", "length"}, 49}}, "$.bonusArea.length: 49 is not below 49"}, // starts in room 16
         {{{{"gameSettings", "lives"}, 0}}, "$.gameSettings.lives: 0 is not at least 1"},
     };
     for (const auto& c : cases) {
