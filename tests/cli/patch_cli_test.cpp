@@ -39,9 +39,7 @@ TEST_F(CliPatch, EachFormatMadeFromTheExtensionAppliesBackToTheEditedImage) {
         ASSERT_EQ(applied.exitCode, 0) << applied.err;
         EXPECT_EQ(TempDir::Read(dir.Path("patched.nes")), TempDir::Read(edited));
     }
-}
-
-TEST_F(CliPatch, TheDumpOfTheEditAppliedToTheOriginalSavesTheEditedImage) {
+    // The dump of the edit applied to the original saves the edited image too.
     ASSERT_EQ(RunCli({"dump", edited, "-o", dir.Path("model.json")}).exitCode, 0);
     const auto applied =
         RunCli({"apply-json", original, dir.Path("model.json"), "-o", dir.Path("applied.nes")});

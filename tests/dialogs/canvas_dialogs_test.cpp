@@ -16,9 +16,7 @@
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
-#include <QPushButton>
 #include <QSpinBox>
-#include <QTest>
 #include <QTreeWidget>
 
 #include <memory>

@@ -15,8 +15,6 @@
 #include "support/tile_sheet_pictures.h"
 
 #include <QLabel>
-#include <QMessageBox>
-#include <QTest>
 #include <QTreeWidget>
 
 using namespace tikaroo;
