@@ -30,7 +30,7 @@ protected:
     const std::string edited = dir.Path("edited.nes");
 };
 
-TEST_F(CliPatch, EachFormatMadeFromTheExtensionAppliesBackToTheEditedImage) {
+TEST_F(CliPatch, EachFormatMadeFromTheExtensionAndTheDumpApplyBackToTheEditedImage) {
     for (const char* name : {"hack.ips", "hack.BPS"}) {
         SCOPED_TRACE(name);
         const auto made = RunCli({"patch", original, edited, "-o", dir.Path(name)});
