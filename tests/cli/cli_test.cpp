@@ -16,20 +16,6 @@ bool Has(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
 
-TEST(CliHelp, ListsTheCommandsAndEachCommandHasItsOwnHelp) {
-    EXPECT_TRUE(Has(RunCli({"--help"}).out, "info FILE"));
-    EXPECT_NE(RunCli({"frobnicate"}).exitCode, 0);
-    for (const char* verb :
-         {"info", "convert", "make-sample", "save", "dump", "render", "patch", "apply-patch", "apply-json"}) {
-        SCOPED_TRACE(verb);
-        const auto help = RunCli({verb, "--help"});
-        EXPECT_EQ(help.exitCode, 0) << help.err;
-        EXPECT_EQ(help.out.rfind(std::string("Usage: tikaroo-cli ") + verb + " [options]", 0), 0U)
-            << help.out;
-        test::ExpectRefusals({{{verb, "--frobnicate"}, 2, "Unknown option 'frobnicate'"}}, {});
-    }
-}
-
 TEST(CliInfo, TellsTheInesFactsTheLayoutAndWhatOpeningDoes) {
     TempDir dir;
     const struct {
@@ -41,8 +27,6 @@ TEST(CliInfo, TellsTheInesFactsTheLayoutAndWhatOpeningDoes) {
          {"mapper: 3\n", "PRG banks: 2", "CHR size: 32768", "trainer: yes", "mirroring: vertical"}},
         {sample::MakeSampleGame().file,
          {"layout: original\n", "opening: converts it to the expanded layout"}},
-        {test::MakeOriginalFile(2, 2),
-         {"layout: original\n", "opening: refused: CHR data of an original image must be 32 KB"}},
         {test::MakeInesFile({.mapper = 1, .prgBanks = 8, .chrBanks = 16}),
          {"layout: unknown\n", "opening: refused: CNROM file corrupt"}},
     };

@@ -93,6 +93,7 @@ TEST(CliRender, RefusesBadArgumentsAndBadFilesAndWritesNothing) {
     const std::string missingLevel = "The bonus area names a level that does not exist";
     test::ExpectRefusals(
         {{{"render", sample, "-o", out}, 2, ""},
+         {{"render", sample, "--frobnicate", "-o", out}, 2, "Unknown option 'frobnicate'"},
          {{"render", sample, "--level", "1-1"}, 2, ""},
          {{"render", sample, "--level", "1-1", "--all", "-o", out}, 2, ""},
          {{"render", sample, "--level", "9-1", "-o", out}, 2, "area 1-8 and round 1-4"},
