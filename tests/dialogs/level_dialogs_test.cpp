@@ -104,7 +104,7 @@ private slots:
         QCOMPARE(dialog->LevelSets(), expected);
     }
 
-    void CreateModeOffersThePresentGraphicSetsAndHandsBackTheNewSet() {
+    void CreateModeOffersThePresentGraphicSetsAndHandsBackTheNewSetIfAnIdIsFree() {
         auto dialog = LevelSetEditor(CLevelSetEditorDlg::Mode::Create);
         auto* graphicSet = dialog->findChild<QComboBox*>("graphicSet");
         QCOMPARE(graphicSet->count(), 3);
@@ -114,17 +114,16 @@ private slots:
         QTest::keyClick(dialog->findChild<QCheckBox*>("altObjectsPalette"), Qt::Key_Enter);
         QCOMPARE(dialog->result(), int(QDialog::Accepted));
         QCOMPARE(dialog->NewSet(), (LevelSetSummaryEntry{14, 0x28, false}));
-    }
 
-    void CreateModeWithEveryIdTakenSaysSo() {
+        // With every id taken there is no new set to make.
         LevelSetSummary full;
         for (std::uint8_t id = 0; id < 255; ++id) full[id] = {};
-        CLevelSetEditorDlg dialog(CLevelSetEditorDlg::Mode::Create, full, 0, *rom.ExpandGraphicSets());
-        dialog.show();
+        CLevelSetEditorDlg noRoom(CLevelSetEditorDlg::Mode::Create, full, 0, *rom.ExpandGraphicSets());
+        noRoom.show();
         QString text, caption;
         test::AnswerNextMessageBox(QMessageBox::Ok, &text, &caption);
-        QTest::keyClick(dialog.findChild<QComboBox*>("music"), Qt::Key_Return);
-        QVERIFY(dialog.isVisible());
+        QTest::keyClick(noRoom.findChild<QComboBox*>("music"), Qt::Key_Return);
+        QVERIFY(noRoom.isVisible());
         QCOMPARE(caption + ": " + text,
                  QStringLiteral("Level set editor: Maximum count of level sets has been reached"));
     }
