@@ -141,16 +141,6 @@ private slots:
         QVERIFY(!window->Action(kCmdRedoRoom)->isEnabled());
     }
 
-    void BonusLevelsRefuseRoomEditing() {
-        window->ShowLevel({.bonus = true, .index = 0});
-        const LevelSet before = *LevelSetOf(Rom(), *ShownLevel(Rom()));
-        Key(Qt::Key_Q);
-        Key(Qt::Key_Plus);
-        QVERIFY(LevelSetOf(Rom(), *ShownLevel(Rom()))->rooms == before.rooms);
-        for (const CommandId command : {kCmdUndoRoom, kCmdSelectRoom, kCmdRunFromLevel})
-            QVERIFY(!window->Action(command)->isEnabled());
-    }
-
     void ClicksPickOneObjectOrAskAmongSeveral() {
         const ObjectEntry first = List(0)[1];
         ClickOnPicture(Canvas(), MarkerPoint(first) + QPoint(-8, 8)); // the corner of its 17-pixel box
@@ -179,7 +169,8 @@ private slots:
         QCOMPARE(Rom().view.selectedIndex, 1);
     }
 
-    void DraggingMovesInStepsOfEightAlsoInBonusLevels() {
+    // Objects are dragged in bonus levels too, but their rooms cannot be edited.
+    void DraggingMovesInStepsOfEightAlsoInBonusLevelsWhoseRoomsStay() {
         for (const bool bonus : {false, true}) {
             window->ShowLevel({.bonus = bonus, .index = 0});
             const ObjectEntry entry = List(0)[0];
@@ -188,6 +179,12 @@ private slots:
             QVERIFY(window->StatusText(1).startsWith(
                 QStringLiteral("[objLeft: %1] Object:").arg((entry.x + 16) / 8)));
         }
+        const LevelSet before = *LevelSetOf(Rom(), *ShownLevel(Rom()));
+        Key(Qt::Key_Q);
+        Key(Qt::Key_Plus);
+        QVERIFY(LevelSetOf(Rom(), *ShownLevel(Rom()))->rooms == before.rooms);
+        for (const CommandId command : {kCmdUndoRoom, kCmdSelectRoom, kCmdRunFromLevel})
+            QVERIFY(!window->Action(command)->isEnabled());
     }
 
     // Before any click: deleting asks first and then finds no selection; inserting lands at the start.
