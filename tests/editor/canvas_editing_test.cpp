@@ -116,7 +116,7 @@ private slots:
 
     void cleanup() { window.reset(); }
 
-    void EveryRoomFieldWrapsBothWays() {
+    void EveryRoomFieldWrapsBothWaysAndUndoKeepsAHundredChanges() {
         GoToRoom(3);
         for (const FieldKeys& k : RoomKeys(Rom())) {
             const int start = Rom().ReadRoom(3).*k.field;
@@ -126,9 +126,8 @@ private slots:
             QCOMPARE(int(Rom().ReadRoom(3).*k.field), 0);
         }
         QVERIFY(window->StatusText(1).contains(QStringLiteral("Room[4]: 1(+/-), Floor geom(Q+/A-): 0")));
-    }
 
-    void UndoKeepsAHundredChangesAndRedoLastsUntilTheNextChange() {
+        // Undo keeps a hundred changes; redo lasts until the next change.
         GoToRoom(1);
         const std::uint8_t scroll = Rom().ReadRoom(1).scroll;
         for (int change = 0; change < 101; ++change) Key(Qt::Key_W);

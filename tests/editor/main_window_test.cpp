@@ -126,21 +126,7 @@ private slots:
         QCOMPARE(bar->value(), 0);
     }
 
-    void TheLevelListNeedsAChoice() {
-        CSelectLevelDlg dialog(13, CSelectLevelDlg::kNoBonusLevel, false);
-        dialog.show();
-        auto* list = dialog.findChild<QListWidget*>("levels");
-        QCOMPARE(list->count(), 32);
-        QCOMPARE(list->currentItem()->text(), QStringLiteral("Area 4, Round 2"));
-        list->clearSelection();
-        QString message;
-        AnswerNextMessageBox(QMessageBox::Ok, &message);
-        dialog.accept();
-        QCOMPARE(message, QStringLiteral("Select a level"));
-        QVERIFY(dialog.isVisible());
-    }
-
-    void ABonusAreaThatNamesNoLevelIsReportedAndTheLevelStays() {
+    void ABonusAreaThatNamesNoLevelIsReportedAndTheLevelListNeedsAChoice() {
         CGameRom broken;
         broken.LoadRom(samplePath.toStdString());
         broken.bonusArea.area = 37; // slots go up to 32
@@ -152,6 +138,18 @@ private slots:
         QCOMPARE(message, QStringLiteral("The bonus area names a level that does not exist"));
         QVERIFY(window->windowTitle().endsWith(QStringLiteral("Level 1-1")));
         QVERIFY(!window->Rom().view.bonusMode);
+
+        // The level list opens on the level it is given, and without a choice it stays open.
+        CSelectLevelDlg dialog(13, CSelectLevelDlg::kNoBonusLevel, false);
+        dialog.show();
+        auto* list = dialog.findChild<QListWidget*>("levels");
+        QCOMPARE(list->count(), 32);
+        QCOMPARE(list->currentItem()->text(), QStringLiteral("Area 4, Round 2"));
+        list->clearSelection();
+        AnswerNextMessageBox(QMessageBox::Ok, &message);
+        dialog.accept();
+        QCOMPARE(message, QStringLiteral("Select a level"));
+        QVERIFY(dialog.isVisible());
     }
 
     // Background steps far steeper than the game's would make a canvas of gigabytes: the level is drawn
