@@ -23,12 +23,6 @@ TEST(ObjectsListEncoding, ListsGiveTheStreamsOfTheGame) {
         const char* bits;
     } cases[] = {
         {"empty", {}, ""},
-        {"one object", {Object(5, 16)}, "0000000010 000101 1 0000000000"},
-        {"no parameters below id 56", {Object(55, 8, 1, 2)}, "0000000001 110111 1 0000000000"},
-        {"param1 from id 56", {Object(56, 8, 0xA5, 2)}, "0000000001 111000 10100101 1 0000000000"},
-        {"param2 from id 62",
-         {Object(62, 8, 0xA5, 0x3C)},
-         "0000000001 111110 10100101 00111100 1 0000000000"},
         {"short step, whole bytes",
          {Object(1, 0), Object(2, 40)},
          "0000000000 000001 0 000101 000010 1 0000000000 00000000"},
@@ -57,49 +51,27 @@ TEST(ObjectsListEncoding, ListsGiveTheStreamsOfTheGame) {
     }
 }
 
-TEST(ObjectsListEncoding, SortsTheModelListStablyByX) {
-    ObjectsList list = {Object(3, 80), Object(1, 8), Object(4, 80), Object(2, 8)};
-    Bytes out;
-    EncodeObjectsList(list, out);
-    EXPECT_EQ(list, (ObjectsList{Object(1, 8), Object(2, 8), Object(3, 80), Object(4, 80)}));
-}
-
 class ObjectsEncoderTest : public ::testing::Test {
 protected:
     void SetUp() override { test::MakeSmallGame(image, tables); }
-    CpuPtr TableWord(std::uint32_t address) { return image.Read16(address); }
+    CpuPtr Pointer(bool bonus, std::size_t slot, std::size_t list) {
+        return image.Read16((bonus ? 0xCDC6 : 0xCD00) + 6 * slot + 2 * list);
+    }
 
     CGameImage image;
     GameTables tables;
 };
 
-TEST_F(ObjectsEncoderTest, WritesStreamsOnceAndBothObjectsTables) {
+TEST_F(ObjectsEncoderTest, IdenticalStreamsAreWrittenOnce) {
     tables.levels[0].objectLists[0] = {Object(5, 16)};
-    tables.levels[0].objectLists[2] = {Object(60, 16, 1)};
-    tables.levels[4].objectLists[1] = {Object(5, 16)};     // the same bytes as slot 0, list 1
-    tables.levels[5].objectLists[0] = {Object(60, 16, 2)}; // differs from slot 0, list 3 in param1
+    tables.levels[4].objectLists[1] = {Object(5, 16)};
     tables.bonusLevels[8].objectLists[2] = {Object(5, 16)};
-
-    EXPECT_EQ(EncodeObjects(image, tables), 0xCDFC);
-    EXPECT_EQ(TableWord(0xCD00), 0x9521);
-    EXPECT_EQ(TableWord(0xCD02), 0);
-    const CpuPtr second = TableWord(0xCD04);
-    EXPECT_EQ(second, 0x9525);
-    EXPECT_EQ(TableWord(0xCD00 + 6 * 4 + 2), 0x9521);
-    const CpuPtr third = TableWord(0xCD00 + 6 * 5);
-    EXPECT_NE(third, second);
-    EXPECT_EQ(TableWord(0xCDC6 + 6 * 8 + 4), 0x9521);
-
-    EXPECT_EQ(test::BytesAt(image, layout::kObjectsBank, 0x9521, 4), (Bytes{0x00, 0x85, 0x80, 0x00}));
-    EXPECT_EQ(test::BytesAt(image, layout::kObjectsBank, second, 1), Bytes{0x00});
-    EXPECT_NE(test::BytesAt(image, layout::kObjectsBank, second, third - second),
-              test::BytesAt(image, layout::kObjectsBank, third, third - second));
-
-    // The low-byte and high-byte tables name the level table and then the bonus table.
-    EXPECT_EQ(test::BytesAt(image, layout::kTablesBank, test::minimal::kObjectsLowBytes, 2),
-              (Bytes{0x00, 0xC6}));
-    EXPECT_EQ(test::BytesAt(image, layout::kTablesBank, test::minimal::kObjectsHighBytes, 2),
-              (Bytes{0xCD, 0xCD}));
+    tables.levels[0].objectLists[2] = {Object(60, 16, 1)};
+    tables.levels[5].objectLists[0] = {Object(60, 16, 2)}; // differs in param1 only
+    EncodeObjects(image, tables);
+    EXPECT_EQ(Pointer(false, 4, 1), Pointer(false, 0, 0));
+    EXPECT_EQ(Pointer(true, 8, 2), Pointer(false, 0, 0));
+    EXPECT_NE(Pointer(false, 5, 0), Pointer(false, 0, 2));
 }
 
 TEST_F(ObjectsEncoderTest, StreamsThatWouldReachTheFixedBankFailWithoutWritingThere) {
