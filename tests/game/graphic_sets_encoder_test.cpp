@@ -12,10 +12,8 @@ namespace {
 constexpr std::uint32_t kStart = 0xD000;
 constexpr std::uint32_t kFirstData = kStart + 7 * 12; // after the seven descriptors
 
-class GraphicSetsEncoderTest : public ::testing::Test {
+class GraphicSetsEncoderTest : public test::SmallGameTest {
 protected:
-    void SetUp() override { test::MakeSmallGame(image, tables); }
-    GraphicSet& Set0() { return tables.graphicSets.at(0); }
     std::uint16_t Descriptor(std::uint8_t id, std::size_t table) {
         image.MapBank(layout::kTablesBank);
         return image.Read16(image.Read16(layout::kGraphicSetDescriptorsPtr) + 12U * id + 2U * table);
@@ -23,9 +21,6 @@ protected:
     std::string EncodeFailure() {
         return test::FailureText([this] { EncodeGraphicSets(image, tables, kStart); });
     }
-
-    CGameImage image;
-    GameTables tables;
 };
 
 // Every room is written, and of the other tables only the entries up to the last one named.

@@ -11,10 +11,10 @@ namespace {
 
 constexpr std::uint32_t kTableArea = 0xCDFC;
 
-class LevelSetsEncoderTest : public ::testing::Test {
+class LevelSetsEncoderTest : public test::SmallGameTest {
 protected:
     void SetUp() override {
-        test::MakeSmallGame(image, tables);
+        SmallGameTest::SetUp();
         tables.levelSets.at(0).used = 1;
     }
 
@@ -37,9 +37,6 @@ protected:
         for (std::size_t room = 0; room < count; ++room) setRooms.push_back(packed[3 * room] >> 2);
         return setRooms;
     }
-
-    CGameImage image;
-    GameTables tables;
 };
 
 // The game's program also reads some of the tables through pointers of its own, which no load reads.

@@ -1,6 +1,6 @@
 #include "game/fixed_locations.h"
 #include "game/table_encoding.h"
-#include "reader_fixture.h"
+#include "small_game.h"
 
 namespace tikaroo {
 namespace {

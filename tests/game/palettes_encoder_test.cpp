@@ -9,10 +9,9 @@ namespace {
 
 // The format of what the palettes encoder writes is checked by the readers' tests and the random round
 // trip; this case is one that no load gives.
-TEST(PalettesEncoder, WithNoUpdaterNamedAnEmptyUpdaterZeroStays) {
-    CGameImage image;
-    GameTables tables;
-    test::MakeSmallGame(image, tables);
+using PalettesEncoder = test::SmallGameTest;
+
+TEST_F(PalettesEncoder, WithNoUpdaterNamedAnEmptyUpdaterZeroStays) {
     tables.paletteUpdaters[0].modifiers = {PaletteModifier{1, 1, {{1, 2, 3, 4}}}};
     tables.paletteUpdaters[1] = PaletteUpdater{};
     constexpr std::uint32_t kStart = 0xD000;

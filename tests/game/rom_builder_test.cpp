@@ -27,11 +27,9 @@ std::string SaveFailure(CGameImage& image, GameTables& tables, const std::string
     return test::FailureText([&] { SaveGameImage(image, tables, path); });
 }
 
-class RomBuilderTest : public ::testing::Test {
+class RomBuilderTest : public test::SmallGameTest {
 protected:
-    void SetUp() override { test::MakeSmallGame(image, tables); }
     std::uint8_t Byte(CpuPtr address) { return test::BytesAt(image, layout::kTablesBank, address, 1)[0]; }
-    GraphicSet& Set0() { return tables.graphicSets.at(0); }
 
     // Grows the small game's table area of 388 bytes from $CDFC by `bytes`, at least 2: graphic set rooms
     // of 3 bytes and modifiers of updater 0 of 2 bytes and 4 per entry.
@@ -49,8 +47,6 @@ protected:
         tables.levels[0].paletteUpdater = 0;
     }
 
-    CGameImage image;
-    GameTables tables;
     test::TempDir directory;
 };
 

@@ -42,13 +42,13 @@ GameTables Reopen(const std::string& path, CGameImage& reopened) {
     return read;
 }
 
-TEST(SaveRoundTrip, RandomlyEditedModelsComeBackAsSaved) {
+using SaveRoundTrip = test::SmallGameTest;
+
+TEST_F(SaveRoundTrip, RandomlyEditedModelsComeBackAsSaved) {
     const test::TempDir directory;
     for (unsigned seed = 1; seed <= kRandomModels; ++seed) {
         SCOPED_TRACE("seed " + std::to_string(seed));
-        CGameImage image;
-        GameTables tables;
-        test::MakeSmallGame(image, tables);
+        SetUp();
         std::mt19937 random(seed);
         test::RandomizeModel(tables, random);
         const GameTables edited = tables;

@@ -1,31 +1,26 @@
 #pragma once
 
+// A hand-made game of the expanded layout, small enough for the tests to know every byte that matters.
 #include "game/model.h"
-#include "rom/bytes.h"
-#include "rom/game_image.h"
+#include "game/table_readers.h"
 #include "rom/rom_error.h"
 #include "support/error_text.h"
+#include "support/expanded_image.h"
 #include "support/minimal_game.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <string>
-#include <string_view>
 
 namespace tikaroo::test {
 
-// The minimal game, loaded: every slot and bonus level plays level set 0 (64 zero rooms, graphic set
-// 0), graphic set 0 has one room, one LineGeom, one line of each kind and one block, sets 1-6 are
-// unused, an empty updater 0 that no level names, no objects.
-void MakeSmallGame(CGameImage& image, GameTables& tables);
-
-// Bytes from a text of '0' and '1' (spaces ignored), most significant bit first, the last byte
-// padded with zero bits.
-Bytes BitsToBytes(std::string_view bits);
-
 // The `count` bytes at `address` as bank `bank` shows them (the fixed bank above $C000).
-Bytes BytesAt(CGameImage& image, int bank, CpuPtr address, std::size_t count);
+inline Bytes BytesAt(CGameImage& image, int bank, CpuPtr address, std::size_t count) {
+    image.MapBank(bank);
+    Bytes bytes;
+    image.ReadBlock(address, count, bytes);
+    return bytes;
+}
 
 // The text of the error that `action` raises, or ""; it must be one of the model's texts.
 template <typename Action>
@@ -34,5 +29,38 @@ std::string FailureText(Action action) {
     EXPECT_TRUE(text.empty() || errors::IsModelErrorText(text)) << text;
     return text;
 }
+
+// The minimal game's image; each test pokes the case it checks and then reads.
+class ReaderTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        MakeExpandedImage(image);
+        WriteMinimalGame(image);
+    }
+    GameTables ReadAll() {
+        GameTables tables;
+        ReadAllTables(image, tables);
+        return tables;
+    }
+    std::string ReadAllError() {
+        return FailureText([this] { ReadAll(); });
+    }
+
+    CGameImage image;
+};
+
+// The minimal game, loaded: every slot and bonus level plays level set 0 (64 zero rooms, graphic set
+// 0), graphic set 0 has one room, one LineGeom, one line of each kind and one block, sets 1-6 are
+// unused, an empty updater 0 that no level names, no objects.
+class SmallGameTest : public ReaderTest {
+protected:
+    void SetUp() override {
+        ReaderTest::SetUp();
+        tables = ReadAll();
+    }
+    GraphicSet& Set0() { return tables.graphicSets.at(0); }
+
+    GameTables tables;
+};
 
 } // namespace tikaroo::test

@@ -1,7 +1,7 @@
 // The readers' cases that the sample does not hold; a load of the sample checks the rest of the format
 // against the sample generator's own encoder.
 #include "game/fixed_locations.h"
-#include "reader_fixture.h"
+#include "small_game.h"
 
 #include <functional>
 
