@@ -24,14 +24,6 @@ class LevelDialogsTest : public QObject {
     test::TempDir dir;
     CGameRom rom;
 
-    // The level set editor on the sample's sets as the window opens it for the level shown.
-    std::unique_ptr<CLevelSetEditorDlg> LevelSetEditor(CLevelSetEditorDlg::Mode mode) {
-        auto dialog = std::make_unique<CLevelSetEditorDlg>(mode, *rom.CollectLevelSetSummary(), 0,
-                                                           *rom.ExpandGraphicSets());
-        dialog->show();
-        return dialog;
-    }
-
 private slots:
     // Every test starts from the sample as opened.
     void init() {
@@ -43,22 +35,22 @@ private slots:
         rom.view.currentLevel = 1;
         rom.levels[1].paletteUpdater = 14; // an updater the game does not have
         const LevelProperties before = *rom.GetLevelProperties();
-        auto dialog = std::make_unique<CLevelPropDlg>(
-            before, *rom.CollectLevelSetSummary(), rom.paletteSets.size(), rom.PaletteUpdaterList()->size());
-        dialog->show();
-        ClickBox(dialog->findChild<QCheckBox*>("egg0"));
-        ClickBox(dialog->findChild<QCheckBox*>("egg4"));
+        CLevelPropDlg dialog(before, *rom.CollectLevelSetSummary(), rom.paletteSets.size(),
+                             rom.PaletteUpdaterList()->size());
+        dialog.show();
+        ClickBox(dialog.findChild<QCheckBox*>("egg0"));
+        ClickBox(dialog.findChild<QCheckBox*>("egg4"));
         for (int step = 0; step < 3; ++step)
-            QTest::keyClick(dialog->findChild<QSpinBox*>("topOfFloor1"), Qt::Key_Down);
-        QTest::keyClick(dialog->findChild<QSpinBox*>("topOfScreen4"), Qt::Key_Up);
-        auto* levelSet = dialog->findChild<QComboBox*>("levelSet");
+            QTest::keyClick(dialog.findChild<QSpinBox*>("topOfFloor1"), Qt::Key_Down);
+        QTest::keyClick(dialog.findChild<QSpinBox*>("topOfScreen4"), Qt::Key_Up);
+        auto* levelSet = dialog.findChild<QComboBox*>("levelSet");
         QTest::keyClick(levelSet, Qt::Key_Down);
         const int newSet = levelSet->currentData().toInt();
-        QTest::keyClick(dialog->findChild<QComboBox*>("paletteSet"), Qt::Key_Down);
-        auto* updater = dialog->findChild<QComboBox*>("paletteUpdater");
+        QTest::keyClick(dialog.findChild<QComboBox*>("paletteSet"), Qt::Key_Down);
+        auto* updater = dialog.findChild<QComboBox*>("paletteUpdater");
         QCOMPARE(updater->currentText(), QStringLiteral("Not used"));
         QTest::keyClick(updater, Qt::Key_Return);
-        QCOMPARE(dialog->result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
 
         LevelProperties expected = before;
         expected.eggValues ^= 0x88; // the first egg box is the top bit
@@ -69,56 +61,55 @@ private slots:
         floor1 = static_cast<std::uint8_t>((floor1 & 0xF0) | ((floor1 & 15) + 13) % 16);
         expected.tops[3] =
             static_cast<std::uint8_t>(((expected.tops[3] >> 4) + 1) % 16 << 4 | (expected.tops[3] & 15));
-        QVERIFY(dialog->Properties() == expected);
-    }
+        QVERIFY(dialog.Properties() == expected);
 
-    void WithNoSelectableLevelSetOkSaysSelectLevelSet() {
+        // With no set a level may take, OK asks for one; Esc leaves.
         const LevelSetSummary onlyBossRooms{{0, {0, 0, true}}};
-        auto dialog = std::make_unique<CLevelPropDlg>(*rom.GetLevelProperties(), onlyBossRooms, 16, 0);
-        dialog->show();
+        CLevelPropDlg noSet(before, onlyBossRooms, 16, 0);
+        noSet.show();
         QString text, caption;
         test::AnswerNextMessageBox(QMessageBox::Ok, &text, &caption);
-        QTest::keyClick(dialog->findChild<QCheckBox*>("egg3"), Qt::Key_Return);
+        QTest::keyClick(noSet.findChild<QCheckBox*>("egg3"), Qt::Key_Return);
         QCOMPARE(caption + ": " + text, QStringLiteral("Level properties: Select level set"));
-        QTest::keyClick(dialog->findChild<QCheckBox*>("egg3"), Qt::Key_Escape);
-        QCOMPARE(dialog->result(), int(QDialog::Rejected));
+        QTest::keyClick(noSet.findChild<QCheckBox*>("egg3"), Qt::Key_Escape);
+        QCOMPARE(noSet.result(), int(QDialog::Rejected));
     }
 
-    // Each set keeps its own edits while another is shown; its graphic set cannot change.
-    void ModifyModeEditsEachChosenSetButNotItsGraphicSet() {
+    // In modify mode each set keeps its own edits while another is shown, and its graphic set cannot
+    // change; a new set takes one of the graphic sets the game has, if an id is free.
+    void TheLevelSetEditorModifiesEachChosenSetAndCreatesOne() {
         LevelSetSummary expected = *rom.CollectLevelSetSummary();
-        auto dialog = LevelSetEditor(CLevelSetEditorDlg::Mode::Modify);
-        QVERIFY(!dialog->findChild<QComboBox*>("graphicSet")->isEnabled());
-        auto* levelSet = dialog->findChild<QComboBox*>("levelSet");
-        QTest::keyClick(dialog->findChild<QComboBox*>("music"), Qt::Key_Down);
-        ClickBox(dialog->findChild<QCheckBox*>("seaLevel"));
+        const EditGraphicSets graphicSets = *rom.ExpandGraphicSets();
+        CLevelSetEditorDlg modify(CLevelSetEditorDlg::Mode::Modify, expected, 0, graphicSets);
+        modify.show();
+        QVERIFY(!modify.findChild<QComboBox*>("graphicSet")->isEnabled());
+        auto* levelSet = modify.findChild<QComboBox*>("levelSet");
+        QTest::keyClick(modify.findChild<QComboBox*>("music"), Qt::Key_Down);
+        ClickBox(modify.findChild<QCheckBox*>("seaLevel"));
         QTest::keyClick(levelSet, Qt::Key_Down);
-        QTest::keyClick(dialog->findChild<QComboBox*>("bridges"), Qt::Key_Down);
+        QTest::keyClick(modify.findChild<QComboBox*>("bridges"), Qt::Key_Down);
         QTest::keyClick(levelSet, Qt::Key_Up);
         QTest::keyClick(levelSet, Qt::Key_Return);
-        QCOMPARE(dialog->result(), int(QDialog::Accepted));
-
+        QCOMPARE(modify.result(), int(QDialog::Accepted));
         ++expected[0].music;
         expected[0].attributes ^= 0x80;
         ++expected[1].attributes;
-        QCOMPARE(dialog->LevelSets(), expected);
-    }
+        QCOMPARE(modify.LevelSets(), expected);
 
-    void CreateModeOffersThePresentGraphicSetsAndHandsBackTheNewSetIfAnIdIsFree() {
-        auto dialog = LevelSetEditor(CLevelSetEditorDlg::Mode::Create);
-        auto* graphicSet = dialog->findChild<QComboBox*>("graphicSet");
+        CLevelSetEditorDlg create(CLevelSetEditorDlg::Mode::Create, expected, 0, graphicSets);
+        create.show();
+        auto* graphicSet = create.findChild<QComboBox*>("graphicSet");
         QCOMPARE(graphicSet->count(), 3);
         QTest::keyClick(graphicSet, Qt::Key_End);
-        QTest::keyClick(dialog->findChild<QComboBox*>("music"), Qt::Key_End);
-        ClickBox(dialog->findChild<QCheckBox*>("altObjectsPalette"));
-        QTest::keyClick(dialog->findChild<QCheckBox*>("altObjectsPalette"), Qt::Key_Enter);
-        QCOMPARE(dialog->result(), int(QDialog::Accepted));
-        QCOMPARE(dialog->NewSet(), (LevelSetSummaryEntry{14, 0x28, false}));
+        QTest::keyClick(create.findChild<QComboBox*>("music"), Qt::Key_End);
+        ClickBox(create.findChild<QCheckBox*>("altObjectsPalette"));
+        QTest::keyClick(create.findChild<QCheckBox*>("altObjectsPalette"), Qt::Key_Enter);
+        QCOMPARE(create.NewSet(), (LevelSetSummaryEntry{14, 0x28, false}));
 
         // With every id taken there is no new set to make.
         LevelSetSummary full;
         for (std::uint8_t id = 0; id < 255; ++id) full[id] = {};
-        CLevelSetEditorDlg noRoom(CLevelSetEditorDlg::Mode::Create, full, 0, *rom.ExpandGraphicSets());
+        CLevelSetEditorDlg noRoom(CLevelSetEditorDlg::Mode::Create, full, 0, graphicSets);
         noRoom.show();
         QString text, caption;
         test::AnswerNextMessageBox(QMessageBox::Ok, &text, &caption);
