@@ -19,8 +19,8 @@ using test::RunCli;
 using test::TempDir;
 
 // The dump of the sample, read back by name, holds what the sample's generator meant. Checked here are
-// the records with fields of one range, which the round trip through apply-json would not tell apart
-// and the window's end to end tests do not name.
+// the records with fields of one range, which neither the round trip through apply-json nor the paths
+// in the JSON reader's refusals tell apart.
 TEST(CliDump, TheSampleDumpsWhatItsGeneratorMeant) {
     const sample::SampleGame game = sample::MakeSampleGame();
     const GameTables& meant = game.tables;
@@ -33,17 +33,6 @@ TEST(CliDump, TheSampleDumpsWhatItsGeneratorMeant) {
     const QJsonObject dump = QJsonDocument::fromJson(QByteArray::fromStdString(result.out)).object();
 
     const auto at = [](std::size_t index) { return static_cast<qsizetype>(index); };
-    for (std::size_t slot = 0; slot < meant.levels.size(); ++slot)
-        for (std::size_t list = 0; list < kObjectsListCount; ++list)
-            for (std::size_t i = 0; i < meant.levels[slot].objectLists[list].size(); ++i) {
-                const ObjectEntry& e = meant.levels[slot].objectLists[list][i];
-                EXPECT_EQ(dump["levels"][at(slot)]["objectLists"][at(list)][at(i)].toObject(),
-                          (QJsonObject{{"id", e.id},
-                                       {"x", static_cast<qint64>(e.x)},
-                                       {"param1", e.param1},
-                                       {"param2", e.param2}}));
-            }
-
     const QJsonArray levelSets = dump["levelSets"].toArray();
     ASSERT_EQ(levelSets.size(), at(meant.levelSets.size()));
     auto meantSet = meant.levelSets.begin();
