@@ -147,41 +147,15 @@ private slots:
         QCOMPARE(block()[9], 14);
     }
 
-    void RoomButtonsStopAt64RoomsAndTheOnlyRoomCanGo() {
-        EditGraphicSets edited = sets;
-        edited[0].rooms.resize(63);
-        CGraphicSetEditorDlg dialog(edited, sample.paletteSets, 0, 0);
-        dialog.show();
-        ClickButton(&dialog, "->");
-        QCOMPARE(dialog.Sets()[0].rooms.size(), std::size_t{64});
-        QCOMPARE(dialog.Sets()[0].rooms[63], edited[0].rooms[0]);
-        ClickButton(&dialog, "+");
-        QCOMPARE(dialog.Sets()[0].rooms.size(), std::size_t{64});
-
-        edited[0].rooms.resize(1);
-        CGraphicSetEditorDlg single(edited, sample.paletteSets, 0, 0);
-        single.show();
-        QString text;
-        AnswerNextMessageBox(QMessageBox::Yes, &text);
-        ClickButton(&single, "-");
-        AnswerNextMessageBox(QMessageBox::Ok, &text);
-        ClickButton(&single, "-");
-        QCOMPARE(text, QStringLiteral("Cant delete last room from the set"));
-        ClickButton(&single, "+");
-        QCOMPARE(single.Sets()[0].rooms, std::vector<RoomGrid>{RoomGrid{}});
-    }
-
-    void ArrowsWalkAcrossTheRoomsCellKeysWrapWithinTheBlocksAndModifyBlockWritesTheChoice() {
+    // Arrows walk across the rooms, the cell keys wrap within the blocks, Modify block writes the choice,
+    // and the room buttons stop at 64 rooms.
+    void TheSetEditorWalksEditsAddsAndDeletesRooms() {
         CGraphicSetEditorDlg dialog(sets, sample.paletteSets, 0, 0);
         dialog.show();
         CNesCanvas* canvas = KeyCanvas(&dialog);
         const std::size_t rooms = sets[0].rooms.size();
-        struct Step {
-            Qt::Key key;
-            int times;
-            QString title; // "Set, Room, Block[column:row]"
-        };
-        const std::vector<Step> steps = {
+        // A key pressed some times, and the title then: "Set, Room, Block[column:row]".
+        const std::tuple<Qt::Key, int, QString> steps[] = {
             {Qt::Key_Down, 2, QStringLiteral("Set: 1, Room: 1, Block[0:2]")},
             {Qt::Key_Right, 4, QStringLiteral("Set: 1, Room: 2, Block[0:2]")},
             {Qt::Key_Left, 1, QStringLiteral("Set: 1, Room: 1, Block[3:2]")},
@@ -190,9 +164,9 @@ private slots:
             {Qt::Key_Up, 5, QStringLiteral("Set: 1, Room: 1, Block[0:0]")},
             {Qt::Key_Down, 12, QStringLiteral("Set: 1, Room: 1, Block[0:10]")},
         };
-        for (const Step& step : steps) {
-            for (int i = 0; i < step.times; ++i) QTest::keyClick(canvas, step.key);
-            QVERIFY2(dialog.windowTitle().startsWith(step.title), qPrintable(dialog.windowTitle()));
+        for (const auto& [key, times, title] : steps) {
+            for (int i = 0; i < times; ++i) QTest::keyClick(canvas, key);
+            QVERIFY2(dialog.windowTitle().startsWith(title), qPrintable(dialog.windowTitle()));
         }
 
         const auto last = static_cast<std::uint8_t>(sets[0].blocks.size() - 1);
@@ -215,6 +189,29 @@ private slots:
         });
         ClickButton(&dialog, "Modify block...");
         QCOMPARE(cellBlock(), 5);
+
+        // The room buttons stop at 64 rooms, and the only room can go.
+        EditGraphicSets edited = sets;
+        edited[0].rooms.resize(63);
+        CGraphicSetEditorDlg full(edited, sample.paletteSets, 0, 0);
+        full.show();
+        ClickButton(&full, "->");
+        QCOMPARE(full.Sets()[0].rooms.size(), std::size_t{64});
+        QCOMPARE(full.Sets()[0].rooms[63], edited[0].rooms[0]);
+        ClickButton(&full, "+");
+        QCOMPARE(full.Sets()[0].rooms.size(), std::size_t{64});
+
+        edited[0].rooms.resize(1);
+        CGraphicSetEditorDlg single(edited, sample.paletteSets, 0, 0);
+        single.show();
+        QString text;
+        AnswerNextMessageBox(QMessageBox::Yes, &text);
+        ClickButton(&single, "-");
+        AnswerNextMessageBox(QMessageBox::Ok, &text);
+        ClickButton(&single, "-");
+        QCOMPARE(text, QStringLiteral("Cant delete last room from the set"));
+        ClickButton(&single, "+");
+        QCOMPARE(single.Sets()[0].rooms, std::vector<RoomGrid>{RoomGrid{}});
     }
 };
 
