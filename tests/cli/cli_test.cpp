@@ -1,8 +1,16 @@
+// The verbs that read and write whole images: info, make-sample, convert, save and dump.
 #include "cli/cli_runner.h"
 
+#include "game/fixed_locations.h"
 #include "sample_game.h"
+#include "support/expanded_image.h"
 #include "support/ines_builder.h"
+#include "support/minimal_game.h"
 #include "support/temp_dir.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 #include <gtest/gtest.h>
 
@@ -16,8 +24,15 @@ bool Has(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
 
+// info runs the whole open, tables included: an image whose tables fail is refused there as dump
+// refuses it.
 TEST(CliInfo, TellsTheInesFactsTheLayoutAndWhatOpeningDoes) {
+    CGameImage badTables;
+    test::MakeExpandedImage(badTables);
+    test::WriteMinimalGame(badTables);
+    test::PokeWord(badTables, 0, layout::kPaletteSetsPtr, 0x7000);
     TempDir dir;
+    ASSERT_TRUE(badTables.WriteRomFile(dir.Path("tables.nes")));
     const struct {
         Bytes file;
         std::vector<std::string> lines;
@@ -29,6 +44,7 @@ TEST(CliInfo, TellsTheInesFactsTheLayoutAndWhatOpeningDoes) {
          {"layout: original\n", "opening: converts it to the expanded layout"}},
         {test::MakeInesFile({.mapper = 1, .prgBanks = 8, .chrBanks = 16}),
          {"layout: unknown\n", "opening: refused: CNROM file corrupt"}},
+        {TempDir::Read(dir.Path("tables.nes")), {"opening: refused: Invalid pointer operation"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.lines.front());
@@ -38,8 +54,10 @@ TEST(CliInfo, TellsTheInesFactsTheLayoutAndWhatOpeningDoes) {
     }
     Bytes broken = test::MakeInesFile({});
     broken.resize(1000);
-    test::ExpectRefusals({{{"info", dir.Write("broken.nes", broken)}, 1, "shorter than its header declares"}},
-                         {});
+    test::ExpectRefusals(
+        {{{"info", dir.Write("broken.nes", broken)}, 1, "shorter than its header declares"},
+         {{"dump", dir.Path("tables.nes"), "-o", dir.Path("dump.json")}, 1, "Invalid pointer operation"}},
+        {dir.Path("dump.json")});
 }
 
 // make-sample writes the generator's image; convert and save turn it into the expanded layout, which
@@ -69,6 +87,44 @@ TEST(CliConvertAndSave, TheSampleBecomesAnExpandedImageThatWritesToItself) {
                           {{"save", original, dir.Path("no/folder/out.nes")}, 1, "Write error"},
                           {{"save", dir.Path("missing.nes"), out}, 1, ""}},
                          {out});
+}
+
+// The dump of the sample, read back by name, holds what the sample's generator meant. Checked here are
+// the records with fields of one range, which neither the round trip through apply-json nor the paths
+// in the JSON reader's refusals tell apart.
+TEST(CliDump, TheSampleDumpsWhatItsGeneratorMeant) {
+    const sample::SampleGame game = sample::MakeSampleGame();
+    const GameTables& meant = game.tables;
+    TempDir dir;
+    const std::string path = dir.Write("sample.nes", game.file);
+    const auto result = RunCli({"dump", path});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    ASSERT_EQ(RunCli({"dump", path, "-o", dir.Path("dump.json")}).exitCode, 0);
+    EXPECT_EQ(TempDir::Read(dir.Path("dump.json")), Bytes(result.out.begin(), result.out.end()));
+    const QJsonObject dump = QJsonDocument::fromJson(QByteArray::fromStdString(result.out)).object();
+
+    const auto at = [](std::size_t index) { return static_cast<qsizetype>(index); };
+    const QJsonArray levelSets = dump["levelSets"].toArray();
+    ASSERT_EQ(levelSets.size(), at(meant.levelSets.size()));
+    auto meantSet = meant.levelSets.begin();
+    for (const QJsonValue& set : levelSets) {
+        const LevelSet& expected = (meantSet++)->second;
+        SCOPED_TRACE("level set " + std::to_string(expected.id));
+        EXPECT_EQ(set["attributes"].toInt(), expected.attributes);
+        EXPECT_EQ(set["music"].toInt(), expected.music);
+        for (std::size_t i = 0; i < expected.rooms.size(); ++i) {
+            const LevelRoom& room = expected.rooms[i];
+            EXPECT_EQ(set["rooms"][at(i)].toObject(), (QJsonObject{{"setRoom", room.setRoom},
+                                                                   {"scroll", room.scroll},
+                                                                   {"background", room.background},
+                                                                   {"floorShift", room.floorShift},
+                                                                   {"slideFloor", room.slideFloor},
+                                                                   {"fruitsHeight", room.fruitsHeight},
+                                                                   {"floorGeom", room.floorGeom}}));
+        }
+    }
+    EXPECT_EQ(dump["gameSettings"]["speed"].toInt(), meant.gameSettings.speed);
+    EXPECT_EQ(dump["gameSettings"]["extraSpeed"].toInt(), meant.gameSettings.extraSpeed);
 }
 
 } // namespace
