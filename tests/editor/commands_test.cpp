@@ -16,8 +16,6 @@
 #include "dialogs/tile_import_dlg.h"
 #include "dialogs/tile_sheet_file.h"
 #include "dump_differences.h"
-#include "game/level_selection.h"
-#include "render/level_renderer.h"
 #include "render/tile_sheet.h"
 #include "support/tile_sheet_pictures.h"
 #include "window_test.h"
@@ -30,18 +28,6 @@ namespace {
 // What the canvas shows right of the first room, where the blinking frame stands.
 QImage CanvasView(CMainWindow& window) {
     return window.Canvas()->viewport()->grab(QRect(128, 0, 600, 500)).toImage();
-}
-
-// The level pictures of the first `count` level slots.
-std::vector<PictureBuffer> LevelPictures(CGameRom rom, std::size_t count) {
-    CLevelRenderer renderer;
-    std::vector<PictureBuffer> pictures;
-    for (std::size_t slot = 0; slot < count; ++slot) {
-        SelectLevel(rom, {false, static_cast<std::uint8_t>(slot)});
-        renderer.PrepareLevel(rom, rom);
-        pictures.push_back(renderer.LevelPicture());
-    }
-    return pictures;
 }
 
 // In the open graphics manager: imports `sheet` into bank 1 with the proposed assignment.
@@ -131,8 +117,6 @@ private slots:
         QVERIFY(Open(samplePath));
         const QImage shownBefore = CanvasView(*window);
         const std::size_t levelSet = window->Rom().levels[0].paletteSet;
-        // Colour 1 of sub-palette 0: the ground of level 1-1.
-        const std::uint8_t oldColour = unedited.paletteSets[levelSet][1];
 
         OnNextModal<CPalEditorDlg>([](CPalEditorDlg* editor) {
             CBoxGridCanvas* canvas = Canvas(editor);
@@ -172,8 +156,6 @@ private slots:
         window->Action(kCmdPaletteUpdaters)->trigger();
 
         QVERIFY(window->SaveRomAs(Path("edited.nes")));
-        CGameRom after;
-        after.LoadRom(dir.Path("edited.nes"));
 
         QStringList expected = {QStringLiteral(".paletteSets[%1][1]").arg(levelSet)};
         for (std::size_t entry = 0; entry < kPaletteColours; ++entry)
@@ -186,18 +168,11 @@ private slots:
                  << ".otherPalettes[17]";
         expected.sort(); // the copy no level names is dropped by the save
         QCOMPARE(Differences(dir.Path("unedited.nes"), dir.Path("edited.nes")), expected);
-
-        // The level is drawn as before but in the new colour.
-        CGameRom recoloured = unedited;
-        recoloured.paletteSets[levelSet][1] = static_cast<std::uint8_t>(oldColour + 1);
-        const PictureBuffer newPicture = LevelPictures(after, 1)[0];
-        QVERIFY(SamePixels(LevelPictures(recoloured, 1)[0], newPicture));
-        QVERIFY(!SamePixels(LevelPictures(unedited, 1)[0], newPicture));
     }
 
-    // Cancel in the manager drops its imports; the dialogs confirmed change the saved levels of the edited
-    // set and no other level.
-    void EditsThroughTheDialogsReachTheSavedLevelsOfTheirSetOnly() {
+    // Cancel in the manager drops its imports; the dialogs confirmed hand their edits to the window, and the
+    // save warns of a room that no level uses.
+    void GraphicsEditsReachTheWindowOnlyThroughOk() {
         QVERIFY(Open(samplePath));
         const EditGraphicSets uneditedSets = *window->Rom().ExpandGraphicSets();
         const std::vector<EditBlock>& uneditedBlocks = uneditedSets.at(0).blocks;
@@ -245,15 +220,6 @@ private slots:
                  QStringLiteral("Graphic set #1: room #%1 is saved, but no level uses it; it will be gone "
                                 "when the ROM is opened again.")
                      .arg(edited.rooms.size()));
-
-        CGameRom reopened;
-        reopened.LoadRom(dir.Path("edited.nes"));
-        const std::vector<PictureBuffer> before = LevelPictures(unedited, kPlayableLevelCount);
-        const std::vector<PictureBuffer> after = LevelPictures(reopened, kPlayableLevelCount);
-        for (std::size_t slot = 0; slot < before.size(); ++slot) {
-            const bool setOne = reopened.levelSets.at(reopened.levels[slot].levelSet).GraphicSetId() == 0;
-            QVERIFY2(SamePixels(before[slot], after[slot]) != setOne, qPrintable(QString::number(slot)));
-        }
     }
 };
 
