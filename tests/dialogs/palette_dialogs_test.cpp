@@ -119,7 +119,7 @@ private slots:
         QCOMPARE(dialog.Modifier().entries, (std::vector<PaletteAttribute>{{1, 0x00, 0x0F, 0x0F}}));
     }
 
-    void ModifiersMadeInTheEditorColourTheirRoomsAndAPasteReplaces() {
+    void ModifiersMadeInTheUpdaterEditorColourTheirRoomsAPasteReplacesAndUpdatersStopAt14() {
         CPalUpdEditorDlg dialog({PaletteUpdater{}}, kNoPaletteUpdater);
         dialog.show();
         CBoxGridCanvas* canvas = Canvas(&dialog);
@@ -146,21 +146,20 @@ private slots:
         QTest::keyClick(canvas, Qt::Key_Delete);
         QCOMPARE(question, QStringLiteral("Do you want to delete this modifier?"));
         QCOMPARE(dialog.Updaters()[0].modifiers.size(), std::size_t{1});
-    }
 
-    void TheFourteenthUpdaterIsAddedAndTheFifteenthRefused() {
-        CPalUpdEditorDlg dialog(std::vector<PaletteUpdater>(13), 20);
-        dialog.show();
-        QPushButton* add = Button(&dialog, QStringLiteral("+"));
-        QString message;
-        AnswerNextMessageBox(QMessageBox::Ok, &message);
+        // The fourteenth updater is added, the fifteenth refused.
+        CPalUpdEditorDlg thirteen(std::vector<PaletteUpdater>(13), 20);
+        thirteen.show();
+        QPushButton* add = Button(&thirteen, QStringLiteral("+"));
+        AnswerNextMessageBox(QMessageBox::Ok, &question);
         QTest::mouseClick(add, Qt::LeftButton);
-        QVERIFY(message.startsWith(QStringLiteral("Added new copy of current palette updater with id #14.")));
-        AnswerNextMessageBox(QMessageBox::Ok, &message);
+        QVERIFY(
+            question.startsWith(QStringLiteral("Added new copy of current palette updater with id #14.")));
+        AnswerNextMessageBox(QMessageBox::Ok, &question);
         QTest::mouseClick(add, Qt::LeftButton);
-        QCOMPARE(message, QStringLiteral("Maximum count of updaters has been reached"));
-        QCOMPARE(dialog.Updaters().size(), kMaxPaletteUpdaters);
-        QCOMPARE(dialog.findChild<QComboBox*>()->count(), 14);
+        QCOMPARE(question, QStringLiteral("Maximum count of updaters has been reached"));
+        QCOMPARE(thirteen.Updaters().size(), kMaxPaletteUpdaters);
+        QCOMPARE(thirteen.findChild<QComboBox*>()->count(), 14);
     }
 };
 
