@@ -155,19 +155,18 @@ private slots:
                                                    .weapon = 1,
                                                    .dropsCount = 10,
                                                    .lives = 9}));
-    }
 
-    void WithoutABeginAreaEntryTheStartStays() {
+        // With no "Begin area" entry for the stored start, the start stays as it was.
         GameSettings stored = rom.gameSettings;
-        stored.beginArea = 9; // no entry of the list shows it
-        CGameSettingsDlg dialog(stored);
-        dialog.show();
-        QCOMPARE(dialog.findChild<QComboBox*>("beginArea")->currentIndex(), -1);
-        QTest::keyClick(dialog.findChild<QSpinBox*>("beginFrom"), Qt::Key_Down);
-        QTest::keyClick(dialog.findChild<QSpinBox*>("lives"), Qt::Key_Up);
-        QTest::keyClick(dialog.findChild<QSpinBox*>("lives"), Qt::Key_Enter);
+        stored.beginArea = 9;
+        CGameSettingsDlg noArea(stored);
+        noArea.show();
+        QCOMPARE(noArea.findChild<QComboBox*>("beginArea")->currentIndex(), -1);
+        QTest::keyClick(noArea.findChild<QSpinBox*>("beginFrom"), Qt::Key_Down);
+        QTest::keyClick(noArea.findChild<QSpinBox*>("lives"), Qt::Key_Up);
+        QTest::keyClick(noArea.findChild<QSpinBox*>("lives"), Qt::Key_Enter);
         ++stored.lives;
-        QVERIFY(dialog.Settings() == stored);
+        QVERIFY(noArea.Settings() == stored);
     }
 
     // An accepted move of the start shifts every bonus object once applied: from 1 to 3 by 4096.
