@@ -50,7 +50,6 @@ private slots:
         auto* updater = dialog.findChild<QComboBox*>("paletteUpdater");
         QCOMPARE(updater->currentText(), QStringLiteral("Not used"));
         QTest::keyClick(updater, Qt::Key_Return);
-        QCOMPARE(dialog.result(), int(QDialog::Accepted));
 
         LevelProperties expected = before;
         expected.eggValues ^= 0x88; // the first egg box is the top bit
@@ -141,7 +140,6 @@ private slots:
         ClickBox(dialog.findChild<QCheckBox*>("holes"));
         ClickBox(dialog.findChild<QCheckBox*>("safeMode"));
         QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
-        QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QVERIFY(dialog.Settings() == (GameSettings{.speed = 117,
                                                    .extraSpeed = 117,
                                                    .sbSpeed = 117,
@@ -199,14 +197,13 @@ private slots:
                 test::TypeNumber(dialog.findChild<QSpinBox*>("beginFrom"), c.beginFrom);
                 test::TypeNumber(dialog.findChild<QSpinBox*>("length"), c.length);
             }
-            QString text, caption;
-            if (!c.refusal.isEmpty()) test::AnswerNextMessageBox(QMessageBox::Ok, &text, &caption);
+            QString text;
+            if (!c.refusal.isEmpty()) test::AnswerNextMessageBox(QMessageBox::Ok, &text);
             QWidget* focus = dialog.focusWidget();
             QTest::keyClick(focus != nullptr ? focus : dialog.findChild<QComboBox*>("area"), Qt::Key_Return);
             QCOMPARE(text, c.refusal);
             QCOMPARE(dialog.isVisible(), !c.refusal.isEmpty());
             if (!c.refusal.isEmpty()) {
-                QCOMPARE(caption, QStringLiteral("Bonus level area"));
                 QCOMPARE(dialog.Area(), c.area);
                 continue;
             }
