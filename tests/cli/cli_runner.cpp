@@ -14,7 +14,7 @@ CliResult RunCli(const std::vector<std::string>& args) {
     for (const std::string& arg : args) arguments << QString::fromStdString(arg);
     QProcess cli;
     cli.start(QStringLiteral(TIKAROO_CLI_PATH), arguments);
-    cli.waitForFinished(-1);
+    if (!cli.waitForFinished(-1)) return {}; // it did not start: exit code -1
     return {cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1,
             cli.readAllStandardOutput().toStdString(), cli.readAllStandardError().toStdString()};
 }

@@ -111,7 +111,7 @@ private slots:
         QCOMPARE(dialog.List(), std::uint8_t{2});
     }
 
-    void TheChooserNeedsARow() {
+    void TheObjectChooserNeedsARow() {
         const std::vector<ObjectHit> hits = {{0, 3, {.id = 7}}, {2, 0, {.id = 60, .param1 = 0x21}}};
         CObjSelDlg dialog(hits, *images);
         dialog.show();
@@ -182,7 +182,7 @@ private slots:
 
     // The copy to another set is checked end to end in the window's tests; here its chooser refuses no
     // choice and leaves out the shown set.
-    void TheEditorStepsPastesChoosesAndCopiesColours() {
+    void ThePaletteEditorStepsPastesChoosesAndCopiesColours() {
         std::vector<PaletteSet> sets = NumberedSets();
         sets[0][1] = 0x3F;
         sets[0][2] = 0x00;
