@@ -265,6 +265,7 @@ private slots:
         AnswerNextMessageBox(QMessageBox::Yes, &question);
         Key(Qt::Key_Delete);
         QCOMPARE(question, QStringLiteral("Are you sure that you want to delete selected object?"));
+        QVERIFY(Rom().SelectedObject() == nullptr);
         Accelerator<CObjectsManagerDlg>(Qt::Key_F5, [](CObjectsManagerDlg* dialog) {
             auto* list = dialog->findChild<QComboBox*>("list");
             list->setFocus();
