@@ -1,12 +1,32 @@
-// The main window without a ROM and with the sample: opening, rooms, levels, saving, patches, closing.
+// The main window without a ROM and with the sample: opening, rooms, levels, saving, patches, closing; and
+// the editor as a desktop program: how ROM files reach it (command line, drop, recent files, the remembered
+// folder), preferences kept between runs, the emulator, backups, the unsaved changes mark, the canvas zoom
+// and grid.
+#include "dialogs/preferences_dlg.h"
 #include "dialogs/select_level_dlg.h"
+#include "editor/editor_settings.h"
+#include "editor/emulator_launch.h"
+#include "game/level_lookup.h"
 #include "render/level_renderer.h"
+#include "render/nes_colors.h"
 #include "rom/ips_patch.h"
 #include "window_test.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QProcess>
+#include <QRadioButton>
+#include <QSettings>
 #include <QToolBar>
+#include <QWheelEvent>
+
+#include <filesystem>
+#include <optional>
+#include <tuple>
 
 using namespace tikaroo;
 using namespace tikaroo::test;
@@ -48,12 +68,41 @@ public:
 // The background step table at $BE63 in the first bank, in both layouts.
 constexpr std::size_t kStepTableOffset = 16 + 0x3E63;
 
+// The recent files menu as the user sees it when opening File.
+QMenu* RecentMenu(CMainWindow& window) {
+    emit window.menuBar()->actions().front()->menu()->aboutToShow();
+    return window.findChild<QMenu*>("recentFiles");
+}
+
+// Drags `urls` over the window and, when the window takes them and `release`, drops them; whether the
+// window took them.
+bool Drag(CMainWindow& window, const QList<QUrl>& urls, bool release) {
+    QMimeData data;
+    data.setUrls(urls);
+    const QPoint centre = window.rect().center();
+    QDragEnterEvent enter(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &enter);
+    if (!enter.isAccepted() || !release) return enter.isAccepted();
+    QDropEvent drop(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&window, &drop);
+    return true;
+}
+
+GameSettings SettingsOf(const QString& path) {
+    CGameRom rom;
+    rom.LoadRom(path.toStdString());
+    return rom.gameSettings;
+}
+
 } // namespace
 
 class MainWindowTest : public WindowTest {
     Q_OBJECT
 
+    const Bytes sampleFile = sample::MakeSampleGame().file;
+
 private slots:
+    void init() { QSettings().clear(); }
     void cleanup() { window.reset(); }
 
     // A file that does not load is reported, and the window stays without a ROM: only Open, Quit, About
@@ -153,7 +202,7 @@ private slots:
     // Background steps far steeper than the game's would make a canvas of gigabytes: the level is drawn
     // cut at the height limit and the status bar says so; the save keeps the steps as they were read.
     void ASteepLevelIsDrawnCutAndSavedAsRead() {
-        Bytes steep = sample::MakeSampleGame().file;
+        Bytes steep = sampleFile;
         std::fill_n(steep.begin() + kStepTableOffset, 8, 0x7F);
         QVERIFY(Open(QString::fromStdString(dir.Write("steep.nes", steep))));
         QCOMPARE(window->StatusText(kLayoutStatusPart), QString::fromLatin1(kDrawnCutText));
@@ -218,8 +267,7 @@ private slots:
     // An unsaved edit is saved first (or nothing is exported); the patch makes the saved file of the
     // original; a name without an extension takes the filter's, and the original is offered again.
     void ExportPatchSavesFirstAndMakesTheSavedFileOfTheOriginal() {
-        const Bytes original = sample::MakeSampleGame().file;
-        const QString hack = QString::fromStdString(dir.Write("hack.nes", original));
+        const QString hack = QString::fromStdString(dir.Write("hack.nes", sampleFile));
         QVERIFY(Open(hack));
         window->ApplyChange(Redraw::Nothing, [](CGameRom& rom) { rom.gameSettings.lives = 9; });
         QString question, caption;
@@ -227,7 +275,7 @@ private slots:
         window->Action(kCmdExportPatch)->trigger();
         QCOMPARE(caption, QStringLiteral("Export patch"));
         QVERIFY(question.contains(QStringLiteral("Save the ROM now?")));
-        QCOMPARE(TempDir::Read(hack.toStdString()), original);
+        QCOMPARE(TempDir::Read(hack.toStdString()), sampleFile);
 
         OnNextModal<QMessageBox>([&](QMessageBox* box) {
             box->button(QMessageBox::Yes)->click();
@@ -241,7 +289,7 @@ private slots:
         });
         window->Action(kCmdExportPatch)->trigger();
         QVERIFY(!window->Modified());
-        QCOMPARE(ApplyIpsPatch(original, TempDir::Read(dir.Path("shared.ips"))),
+        QCOMPARE(ApplyIpsPatch(sampleFile, TempDir::Read(dir.Path("shared.ips"))),
                  TempDir::Read(hack.toStdString()));
         QVERIFY(window->StatusText(0).startsWith(QStringLiteral("IPS patch written: shared.ips")));
 
@@ -252,6 +300,268 @@ private slots:
         });
         window->Action(kCmdExportPatch)->trigger();
         QCOMPARE(offered, samplePath);
+    }
+
+    // The program itself, started as a desktop starts it: the file named opens and is remembered in
+    // the program's own settings, relative to the folder it was started in.
+    void TheFileOnTheCommandLineOpens() {
+        QProcess editor;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), Path("config"));
+        editor.setProcessEnvironment(environment);
+        editor.setWorkingDirectory(Path(""));
+        editor.start(QStringLiteral(TIKAROO_EDITOR_PATH), {QStringLiteral("sample.nes")});
+        QVERIFY(editor.waitForStarted());
+        const QString settings = Path("config/tikaroo/tikaroo-editor.conf");
+        QTRY_COMPARE_WITH_TIMEOUT(
+            QSettings(settings, QSettings::IniFormat).value(QStringLiteral("files/recent")).toStringList(),
+            QStringList{samplePath}, 20000);
+        editor.kill();
+        editor.waitForFinished();
+    }
+
+    // Only one local .nes file is taken; it opens, and while a ROM is loaded the drop is refused as Open
+    // refuses.
+    void ADroppedRomOpensOnce() {
+        const QUrl nes = QUrl::fromLocalFile(QStringLiteral("/games/a.nes"));
+        const std::tuple<const char*, QList<QUrl>, bool> cases[] = {
+            {"nes", {nes}, true},
+            {"upper case", {QUrl::fromLocalFile(QStringLiteral("/games/A.NES"))}, true},
+            {"other file", {QUrl::fromLocalFile(QStringLiteral("/games/a.txt"))}, false},
+            {"two files", {nes, nes}, false},
+            {"remote", {QUrl(QStringLiteral("https://example.org/a.nes"))}, false},
+        };
+        QVERIFY(Open());
+        QVERIFY(window->acceptDrops());
+        for (const auto& [name, urls, taken] : cases) QVERIFY2(Drag(*window, urls, false) == taken, name);
+
+        QVERIFY(Drag(*window, {QUrl::fromLocalFile(samplePath)}, true));
+        QTRY_COMPARE(window->RomFilePath(), samplePath);
+        QString warning;
+        QVERIFY(Drag(*window, {QUrl::fromLocalFile(Path("other.nes"))}, true));
+        AnswerNextMessageBox(QMessageBox::Ok, &warning); // after the open that the drop has queued
+        QTRY_COMPARE(warning, QStringLiteral("File already loaded.\nClose the editor and open again to load "
+                                             "new file."));
+    }
+
+    // Newest first, each file once, at most eight; a file that is gone is shown disabled; an entry
+    // opens its file; "Clear list" empties the menu.
+    void RecentFilesOrderLimitAndClear() {
+        QVERIFY(Open());
+        QStringList paths;
+        for (int i = 0; i < 9; ++i) {
+            paths << QString::fromStdString(dir.Write("rom" + std::to_string(i) + ".nes", {}));
+            editor_settings::AddRecentFile(paths.back());
+        }
+        editor_settings::AddRecentFile(samplePath);
+        editor_settings::AddRecentFile(paths[7]);
+        QFile::remove(paths[6]);
+
+        QMenu* recent = RecentMenu(*window);
+        QVERIFY(recent->menuAction()->isEnabled());
+        const QList<QAction*> items = recent->actions();
+        const QStringList expected = {paths[7], samplePath, paths[8], paths[6],
+                                      paths[5], paths[4],   paths[3], paths[2]};
+        for (int i = 0; i < expected.size(); ++i) {
+            QCOMPARE(items[i]->text(), QStringLiteral("&%1 %2").arg(i + 1).arg(expected[i]));
+            QCOMPARE(items[i]->isEnabled(), expected[i] != paths[6]);
+        }
+        QVERIFY(items[expected.size()]->isSeparator());
+
+        items[1]->trigger(); // opens the file, which comes first now
+        QCOMPARE(editor_settings::RecentFiles().mid(0, 2), (QStringList{samplePath, paths[7]}));
+
+        recent = RecentMenu(*window);
+        recent->actions().back()->trigger();
+        QCOMPARE(recent->actions().size(), 1);
+        QVERIFY(!recent->menuAction()->isEnabled());
+        QVERIFY(editor_settings::RecentFiles().isEmpty());
+    }
+
+    // The folder of a file chosen in one run's dialog is where the next run's dialogs begin.
+    void TheLastFolderIsRemembered() {
+        QVERIFY(QDir().mkpath(Path("roms")));
+        const QString copy = Path("roms/copy.nes");
+        QVERIFY(QFile::copy(samplePath, copy));
+        QVERIFY(Open());
+        ChooseFile(copy);
+        window->Action(kCmdOpen)->trigger();
+        QCOMPARE(window->RomFilePath(), copy);
+        QVERIFY(Open()); // the next run
+        QString folder;
+        OnNextModal<QFileDialog>([&](QFileDialog* files) {
+            folder = files->directory().absolutePath();
+            files->reject();
+        });
+        window->Action(kCmdOpen)->trigger();
+        QCOMPARE(folder, Path("roms"));
+    }
+
+    void EmulatorCommandIsSplitAndTheRomPathPlaced() {
+        const QString rom = QStringLiteral("/games/my hack.nes");
+        const std::pair<QString, std::optional<EmulatorLaunch>> cases[] = {
+            {"\"/opt/An Emulator/run\" -rom=%f -x",
+             EmulatorLaunch{"/opt/An Emulator/run", {"-rom=" + rom, "-x"}}},
+            {"emulator", EmulatorLaunch{"emulator", {rom}}},
+            {"emulator \"%f\" %f", EmulatorLaunch{"emulator", {rom, rom}}},
+            {"   ", std::nullopt},
+        };
+        for (const auto& [command, launch] : cases) QCOMPARE(BuildEmulatorLaunch(command, rom), launch);
+    }
+
+    // The title marks unsaved changes; closing asks to save them (the plain question without changes),
+    // and a save keeps the old file as .bak unless backups are off. Run from this level runs a copy
+    // beginning at the shown level. Run game gives the emulator the file on disk: unsaved changes are
+    // saved first, run without, or nothing runs; an emulator that cannot start is reported with the setting.
+    void SavingClosingAndRunningTheGame() {
+        QVERIFY(Open(QString::fromStdString(dir.Write("game.nes", sampleFile))));
+        // The emulator links `target` to the ROM it is given: a link appears whole at once, a copy could be
+        // read half written.
+        const QString target = Path("run.nes");
+        Preferences preferences{QStringLiteral("ln -s %f \"%1\"").arg(target), {}, false};
+        window->ApplyPreferences(preferences, NesColorSet);
+        QVERIFY(window->SaveRomAs({}));
+        QVERIFY(!std::filesystem::exists(dir.Path("game.nes.bak")));
+        const Bytes saved = TempDir::Read(dir.Path("game.nes"));
+        QString message;
+        AnswerNextMessageBox(QMessageBox::No, &message);
+        window->close();
+        QCOMPARE(message, QStringLiteral("Are you sure that you want to close 'game.nes'?"));
+        QVERIFY(window->isVisible());
+
+        window->ShowLevel({false, 6});
+        window->Action(kCmdRunFromLevel)->trigger();
+        QTRY_VERIFY(QFile::exists(target));
+        QCOMPARE(int(SettingsOf(target).beginArea), 1);
+        QCOMPARE(int(SettingsOf(target).beginRound), 2);
+        QFile::remove(target);
+
+        window->ApplyChange(Redraw::Nothing, [](CGameRom& rom) { rom.gameSettings.lives = 7; });
+        QVERIFY(window->windowTitle().contains(QStringLiteral("[game.nes*] ")));
+        AnswerNextMessageBox(QMessageBox::Cancel, &message);
+        window->Action(kCmdRunGame)->trigger();
+        QVERIFY(message.contains(QStringLiteral("not saved")));
+        QVERIFY(!QFile::exists(target));
+        OnNextModal<QMessageBox>([](QMessageBox* box) { Button(box, "Run without saving")->click(); });
+        window->Action(kCmdRunGame)->trigger();
+        QTRY_VERIFY(QFile::exists(target));
+        QCOMPARE(TempDir::Read(target.toStdString()), saved);
+        QVERIFY(window->Modified());
+        QFile::remove(target);
+        AnswerNextMessageBox(QMessageBox::Save, &message);
+        window->Action(kCmdRunGame)->trigger();
+        QTRY_VERIFY(QFile::exists(target));
+        QCOMPARE(int(SettingsOf(target).lives), 7); // saved first
+
+        window->ApplyPreferences({QStringLiteral("/no/such/emulator %f"), {}, true}, NesColorSet);
+        AnswerNextMessageBox(QMessageBox::Ok, &message);
+        window->Action(kCmdRunGame)->trigger();
+        QVERIFY(message.contains(QStringLiteral("/no/such/emulator")));
+        QVERIFY(message.contains(QStringLiteral("\"Emulator command\" in Edit > Preferences")));
+
+        window->ApplyChange(Redraw::Nothing, [](CGameRom& rom) { rom.gameSettings.lives = 8; });
+        AnswerNextMessageBox(QMessageBox::Cancel, &message);
+        window->close();
+        QCOMPARE(message,
+                 QStringLiteral("'game.nes' has changes that are not saved.\nSave them before closing?"));
+        QVERIFY(window->isVisible());
+        const Bytes old = TempDir::Read(dir.Path("game.nes"));
+        AnswerNextMessageBox(QMessageBox::Save, &message);
+        window->close();
+        QVERIFY(!window->isVisible());
+        QCOMPARE(TempDir::Read(dir.Path("game.nes.bak")), old);
+        QCOMPARE(int(SettingsOf(Path("game.nes")).lives), 8);
+    }
+
+    // A colour file of the wrong size is refused in the dialog; a good one recolours the canvas and is
+    // kept for the next run.
+    void PreferencesDialogTakesAColourFile() {
+        const QString good = QString::fromStdString(dir.Write("grey.pal", Bytes(192, 0x12)));
+        const QString bad = QString::fromStdString(dir.Write("short.pal", Bytes(100, 0)));
+        QVERIFY(Open(samplePath));
+        const QImage before = window->Canvas()->grab().toImage();
+
+        QString message;
+        OnNextModal<CPreferencesDlg>([&](CPreferencesDlg* dialog) {
+            ClickBox(dialog->findChild<QRadioButton*>("fileColours"));
+            auto* file = dialog->findChild<QLineEdit*>("colourFile");
+            QTest::keyClicks(file, bad);
+            AnswerNextMessageBox(QMessageBox::Ok, &message);
+            QTest::keyClick(file, Qt::Key_Return);
+            QVERIFY(dialog->isVisible());
+            file->clear();
+            QTest::keyClicks(file, good);
+            QTest::keyClicks(dialog->findChild<QLineEdit*>("emulatorCommand"), "emu %f");
+            QTest::keyClick(file, Qt::Key_Return);
+        });
+        window->Action(kCmdPreferences)->trigger();
+        QCOMPARE(message, QStringLiteral(
+                              "Unable to use the colour file '%1'.\n\nA colour file holds 192 or 1536 bytes")
+                              .arg(bad));
+        QVERIFY(window->Canvas()->grab().toImage() != before);
+        QVERIFY(!window->Modified());
+        const Preferences kept = editor_settings::LoadPreferences();
+        QCOMPARE(kept.colourFile, good);
+        QCOMPARE(kept.emulatorCommand, QStringLiteral("emu %f"));
+        window->ApplyPreferences({}, NesColorSet);
+    }
+
+    // Ctrl with the wheel zooms around the mouse, the commands step and reset the zoom, the plus key alone
+    // is a room key, and the zoom and the grid are kept for the next window.
+    void ZoomKeepsThePointUnderTheMouseAndWhatAClickHits() {
+        QVERIFY(Open(samplePath));
+        window->resize(600, 450); // smaller than the level picture at 1/2, so that every zoom can scroll
+        CNesCanvas* canvas = window->Canvas();
+        canvas->horizontalScrollBar()->setValue(1000);
+        canvas->verticalScrollBar()->setValue(300);
+        const QPoint mouse(300, 150);
+        for (int delta : {120, 120, 120, 120, -120, -120, -120, -120, -120, -120}) {
+            const QPoint before = canvas->ToPicture(mouse);
+            QWheelEvent wheel(mouse, canvas->viewport()->mapToGlobal(mouse), {}, {0, delta}, Qt::NoButton,
+                              Qt::ControlModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(canvas->viewport(), &wheel);
+            QVERIFY((canvas->ToPicture(mouse) - before).manhattanLength() <= 2);
+        }
+        QCOMPARE(canvas->ZoomStep(), CNesCanvas::kMinZoomStep);
+        QTest::keyClick(canvas, Qt::Key_Plus); // a room key
+        QCOMPARE(canvas->ZoomStep(), CNesCanvas::kMinZoomStep);
+
+        // With Ctrl the plus and minus keys zoom and leave the room alone (shortcuts need the active window).
+        QVERIFY(Activate());
+        const int setRoom = window->Rom().ReadRoom(window->CurrentRoom()).setRoom;
+        for (const Qt::Key key : {Qt::Key_Plus, Qt::Key_Plus, Qt::Key_Minus})
+            QTest::keyClick(canvas, key, Qt::ControlModifier);
+        QCOMPARE(canvas->ZoomStep(), CNesCanvas::kMinZoomStep + 1);
+        QCOMPARE(window->Rom().ReadRoom(window->CurrentRoom()).setRoom, setRoom);
+        QCOMPARE(CMainWindow().Canvas()->ZoomStep(), CNesCanvas::kMinZoomStep + 1);
+        QTest::keyClick(canvas, Qt::Key_0, Qt::ControlModifier);
+        QCOMPARE(canvas->ZoomStep(), 0);
+
+        const QImage withoutGrid = canvas->grab().toImage();
+        window->Action(kCmdShowGrid)->trigger();
+        QVERIFY(canvas->grab().toImage() != withoutGrid);
+        QVERIFY(CMainWindow().Action(kCmdShowGrid)->isChecked());
+
+        // A click at any zoom picks the same room, object and click point as at actual size.
+        const ObjectEntry& object = ObjectsLevel(window->Rom())->objectLists[0][1];
+        const QPoint target(static_cast<int>(object.x - window->Rom().ObjectsOrigin()) + 2,
+                            object.canvasY + 2);
+        std::optional<std::tuple<int, int, int, QPoint, QRect>> atActualSize;
+        for (int step : {0, 1, CNesCanvas::kMinZoomStep, CNesCanvas::kMaxZoomStep}) {
+            window->ShowLevel({false, 0});
+            canvas->SetZoomStep(step);
+            // The target near the top left corner of the view.
+            const QPoint shift = canvas->FromPicture(target) - QPoint(200, 200);
+            canvas->horizontalScrollBar()->setValue(canvas->horizontalScrollBar()->value() + shift.x());
+            canvas->verticalScrollBar()->setValue(canvas->verticalScrollBar()->value() + shift.y());
+            QTest::mouseClick(canvas->viewport(), Qt::LeftButton, {}, canvas->FromPicture(target));
+            const ViewState& view = window->Rom().view;
+            const auto picked = std::tuple(window->CurrentRoom(), view.selectedList, view.selectedIndex,
+                                           QPoint(view.clickX, view.clickY), canvas->Frame());
+            if (!atActualSize) atActualSize = picked;
+            QVERIFY2(picked == *atActualSize, qPrintable(QStringLiteral("zoom step %1").arg(step)));
+        }
+        QCOMPARE(std::get<2>(*atActualSize), 1);
     }
 };
 
