@@ -29,16 +29,13 @@ inline void CollectDifferences(const QJsonValue& left, const QJsonValue& right, 
     }
 }
 
-inline QJsonObject DumpOf(const std::string& path) {
-    CGameRom rom;
-    rom.LoadRom(path);
-    return cli::ModelToJson(rom);
-}
-
 // Where the dumps of two saved games differ, sorted.
 inline QStringList Differences(const std::string& left, const std::string& right) {
+    CGameRom roms[2];
+    roms[0].LoadRom(left);
+    roms[1].LoadRom(right);
     QStringList differences;
-    CollectDifferences(DumpOf(left), DumpOf(right), "", differences);
+    CollectDifferences(cli::ModelToJson(roms[0]), cli::ModelToJson(roms[1]), "", differences);
     differences.sort();
     return differences;
 }

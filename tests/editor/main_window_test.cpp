@@ -500,9 +500,7 @@ private slots:
                               .arg(bad));
         QVERIFY(window->Canvas()->grab().toImage() != before);
         QVERIFY(!window->Modified());
-        const Preferences kept = editor_settings::LoadPreferences();
-        QCOMPARE(kept.colourFile, good);
-        QCOMPARE(kept.emulatorCommand, QStringLiteral("emu %f"));
+        QCOMPARE(editor_settings::LoadPreferences(), (Preferences{QStringLiteral("emu %f"), good, true}));
         window->ApplyPreferences({}, NesColorSet);
     }
 
