@@ -3,13 +3,22 @@
 #include "game/bonus_area_move.h"
 #include "game/game_rom.h"
 #include "opened_sample.h"
+#include "support/model_compare.h"
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 namespace tikaroo {
 namespace {
 
 using LevelEdits = test::OpenedSampleTest;
+
+// The fields of a level that its properties set.
+auto Stored(const Level& level) {
+    return std::tuple<int, int, int, int>(level.eggValues, level.levelSet, level.paletteSet,
+                                          level.paletteUpdater);
+}
 
 TEST_F(LevelEdits, SummaryHasEverySetAndFlagsTheBossRooms) {
     const LevelSetSummary summary = rom.CollectLevelSetSummary().value();
@@ -62,10 +71,7 @@ TEST_F(LevelEdits, LevelPropertiesWriteTheTopsIntoTheSetTheLevelHadBefore) {
 
     properties = {0xA5, 7, 12, 0, {0x12, 0x34, 0x56, 0x78}};
     ASSERT_TRUE(rom.SetLevelProperties(properties));
-    EXPECT_EQ(rom.levels[1].eggValues, 0xA5);
-    EXPECT_EQ(rom.levels[1].levelSet, 7);
-    EXPECT_EQ(rom.levels[1].paletteSet, 12);
-    EXPECT_EQ(rom.levels[1].paletteUpdater, 0);
+    EXPECT_EQ(Stored(rom.levels[1]), std::tuple(0xA5, 7, 12, 0));
     EXPECT_EQ(rom.levelSets.at(oldSet).tops, properties.tops);
     EXPECT_EQ(rom.levelSets.at(7).tops, otherTops);
 }
@@ -75,12 +81,10 @@ TEST_F(LevelEdits, LevelPropertiesSkipValuesThatNameNothing) {
     const Level before = rom.levels[2];
     const std::uint8_t bossSet = rom.levels[kBossSlot].levelSet;
     ASSERT_TRUE(rom.SetLevelProperties({0x11, bossSet, 16, 13, {}}));
-    EXPECT_EQ(rom.levels[2].levelSet, before.levelSet);
-    EXPECT_EQ(rom.levels[2].paletteSet, before.paletteSet);
-    EXPECT_EQ(rom.levels[2].paletteUpdater, before.paletteUpdater);
-    ASSERT_TRUE(rom.SetLevelProperties({0x11, 200, 0, kNoPaletteUpdater, {}}));
-    EXPECT_EQ(rom.levels[2].levelSet, before.levelSet);
-    EXPECT_EQ(rom.levels[2].paletteUpdater, kNoPaletteUpdater);
+    EXPECT_EQ(Stored(rom.levels[2]),
+              std::tuple(0x11, before.levelSet, before.paletteSet, before.paletteUpdater));
+    ASSERT_TRUE(rom.SetLevelProperties({0x12, 200, 0, kNoPaletteUpdater, {}}));
+    EXPECT_EQ(Stored(rom.levels[2]), std::tuple(0x12, before.levelSet, 0, kNoPaletteUpdater));
 }
 
 TEST_F(LevelEdits, BonusAreaLimits) {
@@ -105,19 +109,15 @@ TEST_F(LevelEdits, AMoveThatPushesAnObjectOutOfTheLevelChangesNothing) {
     rom.bonusLevels[2].objectLists[1].push_back({.id = 0x21, .x = 8000});
     rom.bonusLevels[4].objectLists[0].push_back({.id = 0x05, .x = 1000});
     const CGameRom before = rom;
-    const std::optional<ObjectLeavingLevel> right = FindObjectLeavingLevel(rom.bonusLevels, 1, 2);
-    ASSERT_TRUE(right);
-    EXPECT_EQ(right->bonusLevel, 2U);
-    EXPECT_EQ(right->list, 1U);
-    EXPECT_EQ(right->index, rom.bonusLevels[2].objectLists[1].size() - 1);
-    EXPECT_EQ(right->objectId, 0x21);
+    const ObjectLeavingLevel right = FindObjectLeavingLevel(rom.bonusLevels, 1, 2).value();
+    EXPECT_EQ(std::tuple(right.bonusLevel, right.list, right.index, right.objectId),
+              std::tuple(2U, 1U, rom.bonusLevels[2].objectLists[1].size() - 1, 0x21));
     EXPECT_EQ(FindObjectLeavingLevel(rom.bonusLevels, 1, 0)->bonusLevel, 4U);
     EXPECT_FALSE(FindObjectLeavingLevel(rom.bonusLevels, 1, 1));
 
     EXPECT_FALSE(rom.SetBonusArea({9, 2, 16}));
     EXPECT_FALSE(rom.SetBonusArea({9, 0, 16}));
-    EXPECT_EQ(rom.bonusArea, before.bonusArea);
-    EXPECT_EQ(rom.bonusLevels[2].objectLists, before.bonusLevels[2].objectLists);
+    test::ExpectSameStoredModel(rom, before);
 }
 
 TEST_F(LevelEdits, EveryOperationRefusesWhileABonusLevelIsCurrent) {
@@ -130,9 +130,7 @@ TEST_F(LevelEdits, EveryOperationRefusesWhileABonusLevelIsCurrent) {
     EXPECT_FALSE(rom.GetLevelProperties());
     EXPECT_FALSE(rom.SetLevelProperties(properties));
     EXPECT_FALSE(rom.SetBonusArea({9, 2, 16}));
-    EXPECT_EQ(rom.levelSets.size(), before.levelSets.size());
-    EXPECT_EQ(rom.levelSets.at(0).music, before.levelSets.at(0).music);
-    EXPECT_EQ(rom.bonusArea, before.bonusArea);
+    test::ExpectSameStoredModel(rom, before);
 }
 
 } // namespace
