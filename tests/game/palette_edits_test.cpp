@@ -102,36 +102,5 @@ TEST(PaletteModifiers, GridRowsFollowTheEntries) {
     EXPECT_EQ(back.entries, (std::vector<PaletteAttribute>{{0, 0x01, 0x02, 0x03}, {2, 0x11, 0x12, 0x13}}));
 }
 
-TEST(PaletteModifiers, PutReplacesTheModifierOfItsRoomOrInsertsInKeyOrder) {
-    PaletteUpdater updater{{Modifier(3, {{0, 1, 1, 1}}), Modifier(10, {{0, 2, 2, 2}})}};
-    PutModifier(updater, Modifier(5, {{1, 3, 3, 3}}));
-    PutModifier(updater, Modifier(10, {{2, 4, 4, 4}}));
-    PutModifier(updater, Modifier(0, {{3, 5, 5, 5}}));
-    std::vector<std::pair<int, int>> keysAndFirstColours;
-    for (const PaletteModifier& modifier : updater.modifiers)
-        keysAndFirstColours.emplace_back(modifier.key, modifier.entries[0][1]);
-    EXPECT_EQ(keysAndFirstColours, (std::vector<std::pair<int, int>>{{0, 5}, {3, 1}, {5, 3}, {10, 4}}));
-}
-
-TEST(PaletteModifiers, RoomEffectsFollowTheModifiersAsTheLevelDoes) {
-    const PaletteUpdater updater{
-        {Modifier(3, {{1, 0x21, 0x22, 0x23}}),
-         Modifier(10, {{1, 0x31, 0x32, 0x33}, {4, 0, 0, 0}, {2, 0x01, 0x02, 0x03}})}};
-    const RoomEffects effects = UpdaterRoomEffects(updater);
-    const PaletteGrid none = ModifierGrid({});
-    PaletteGrid first = none;
-    std::copy_n(std::begin({0x0F, 0x21, 0x22, 0x23}), 4, first.begin() + 4);
-    PaletteGrid second = none;
-    std::copy_n(std::begin({0x0F, 0x31, 0x32, 0x33}), 4, second.begin() + 4);
-    for (std::size_t room = 0; room < kUpdaterRooms; ++room) {
-        SCOPED_TRACE(room);
-        EXPECT_EQ(effects[room].colours, room < 3 ? none : room < 10 ? first : second);
-        const std::optional<std::size_t> keyed = room == 3    ? 0
-                                                 : room == 10 ? std::optional<std::size_t>(1)
-                                                              : std::nullopt;
-        EXPECT_EQ(effects[room].modifier, keyed);
-    }
-}
-
 } // namespace
 } // namespace tikaroo
