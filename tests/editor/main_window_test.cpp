@@ -181,6 +181,7 @@ private slots:
         window->Action(kCmdSelectLevel)->trigger();
         QCOMPARE(message, QStringLiteral("The bonus area names a level that does not exist"));
         QVERIFY(window->windowTitle().endsWith(QStringLiteral("Level 1-1")));
+        QVERIFY(!window->Rom().view.bonusMode);
 
         // The level list opens on the level it is given, and without a choice it stays open.
         CSelectLevelDlg dialog(13, CSelectLevelDlg::kNoBonusLevel, false);
