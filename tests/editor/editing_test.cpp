@@ -133,10 +133,10 @@ class EditingTest : public WindowTest {
     void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) { QTest::keyClick(Canvas(), key, modifiers); }
     // Presses a shortcut of the window and runs `act` on the dialog it opens.
     template <typename Dialog, typename Act>
-    void Accelerator(Qt::Key key, Act act) {
+    void Accelerator(QKeyCombination keys, Act act) {
         QVERIFY(Activate());
         OnNextModal<Dialog>(act);
-        QTest::keyClick(window.get(), key);
+        QTest::keyClick(window.get(), keys.key(), keys.keyboardModifiers());
     }
     void GoToRoom(int room) {
         while (window->CurrentRoom() > room) Key(Qt::Key_Left);
@@ -417,15 +417,13 @@ private slots:
     // Cancel in the manager drops its imports; the dialogs confirmed hand their edits to the window, and the
     // save warns of a room that no level uses.
     void GraphicsEditsReachTheWindowOnlyThroughOk() {
-        OnNextModal<CGraphicSetManDlg>([this](CGraphicSetManDlg* manager) {
+        Accelerator<CGraphicSetManDlg>(Qt::CTRL | Qt::Key_J, [this](CGraphicSetManDlg* manager) {
             ImportIntoBankOne(manager, sheetPath);
             QTest::keyClick(manager, Qt::Key_Escape);
         });
-        QTest::keyClick(window.get(), Qt::Key_J, Qt::ControlModifier);
         QVERIFY(!window->Modified());
 
-        QVERIFY(Activate());
-        OnNextModal<CGraphicSetManDlg>([this](CGraphicSetManDlg* manager) {
+        Accelerator<CGraphicSetManDlg>(Qt::CTRL | Qt::Key_J, [this](CGraphicSetManDlg* manager) {
             ImportIntoBankOne(manager, sheetPath);
             OnNextModal<CGraphicSetEditorDlg>([](CGraphicSetEditorDlg* editor) {
                 // A room that no level uses yet.
@@ -435,7 +433,6 @@ private slots:
             ClickButton(manager, "Set editor...");
             QTest::keyClick(manager, Qt::Key_Return);
         });
-        QTest::keyClick(window.get(), Qt::Key_J, Qt::ControlModifier);
         const EditGraphicSet edited = window->Rom().ExpandGraphicSets()->at(0);
         QCOMPARE(edited.tiles, PatternedTiles());
 
