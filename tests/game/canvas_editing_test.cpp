@@ -147,26 +147,24 @@ TEST(ObjectParams, PackingFollowsTheObjectKind) {
     struct Case {
         std::uint8_t id;
         ObjectParams params;
-        PackedParams packed;
+        std::pair<int, int> packed;
     };
     const PackedParams old{0x5A, 0x77};
+    const auto bytes = [](PackedParams packed) { return std::pair<int, int>(packed.param1, packed.param2); };
     const Case cases[] = {
         {56, {.height = 7, .climbHeight = 1, .sleeping = true}, {0xE6, 0}},
         {57, {.height = 200}, {200, 0}},
         {58, {.topOfBridge = -1, .handler = 5}, {0xFD, 0x77}},
         {63, {.topOfBridge = -16, .handler = 2, .sensitivity = -32}, {0x82, 0xE0}},
-        {60, {.height = 3}, old},
-        {12, {.height = 3}, old},
+        {60, {.height = 3}, bytes(old)},
+        {12, {.height = 3}, bytes(old)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "id " << int{c.id});
         const PackedParams packed = PackObjectParams(c.id, c.params, old);
-        EXPECT_EQ(packed.param1, c.packed.param1);
-        EXPECT_EQ(packed.param2, c.packed.param2);
+        EXPECT_EQ(bytes(packed), c.packed);
         const ObjectParams unpacked = UnpackObjectParams(c.id, packed.param1, packed.param2);
-        const PackedParams again = PackObjectParams(c.id, unpacked, old);
-        EXPECT_EQ(again.param1, packed.param1);
-        EXPECT_EQ(again.param2, packed.param2);
+        EXPECT_EQ(bytes(PackObjectParams(c.id, unpacked, old)), c.packed);
     }
 }
 

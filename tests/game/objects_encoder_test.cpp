@@ -6,27 +6,11 @@
 
 #include <gtest/gtest.h>
 
-#include <string_view>
-
 namespace tikaroo {
 namespace {
 
 ObjectEntry Object(std::uint8_t id, std::uint32_t x, std::uint8_t param1 = 0, std::uint8_t param2 = 0) {
     return ObjectEntry{id, x, param1, param2, 0};
-}
-
-// Bytes from a text of '0' and '1' (spaces ignored), most significant bit first, the last byte
-// padded with zero bits.
-Bytes BitsToBytes(std::string_view bits) {
-    Bytes bytes;
-    int used = 0;
-    for (const char bit : bits) {
-        if (bit == ' ') continue;
-        if (used == 0) bytes.push_back(0);
-        if (bit == '1') bytes.back() |= static_cast<std::uint8_t>(0x80 >> used);
-        used = (used + 1) % 8;
-    }
-    return bytes;
 }
 
 // The forms the game's own lists use; a stream of whole bytes gets a zero byte more.
@@ -61,7 +45,7 @@ TEST(ObjectsListEncoding, ListsGiveTheStreamsOfTheGame) {
         Bytes out{0xAA}; // emptied by the encoder
         ObjectsList list = c.list;
         EncodeObjectsList(list, out);
-        EXPECT_EQ(out, BitsToBytes(c.bits));
+        EXPECT_EQ(out, test::BitsToBytes(c.bits));
     }
 }
 

@@ -63,6 +63,15 @@ TEST_F(RomBuilderTest, SpeedsAreLimitedAndHolesAreAnOpcode) {
     EXPECT_EQ(Byte(0xC21E), 0x38);
 }
 
+// The game always reads updater 0: with no level naming an updater it stays, empty.
+TEST_F(RomBuilderTest, WithNoUpdaterNamedAnEmptyUpdaterZeroStays) {
+    tables.paletteUpdaters[0].modifiers = {PaletteModifier{1, 1, {{1, 2, 3, 4}}}};
+    tables.paletteUpdaters[1] = PaletteUpdater{};
+    BuildImage(image, tables);
+    ASSERT_EQ(tables.paletteUpdaters.size(), 1U);
+    EXPECT_TRUE(tables.paletteUpdaters.at(0).modifiers.empty());
+}
+
 TEST_F(RomBuilderTest, FillsTheRestOfTheTableAreaUpToFFF0) {
     image.MapBank(layout::kTablesBank);
     image.WriteBlock(0xFFF0, Bytes(16, 0x5A));

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 
 namespace tikaroo::test {
 
@@ -19,6 +20,20 @@ inline Bytes BytesAt(CGameImage& image, int bank, CpuPtr address, std::size_t co
     image.MapBank(bank);
     Bytes bytes;
     image.ReadBlock(address, count, bytes);
+    return bytes;
+}
+
+// Bytes from a text of '0' and '1' (spaces ignored), most significant bit first, the last byte
+// padded with zero bits.
+inline Bytes BitsToBytes(std::string_view bits) {
+    Bytes bytes;
+    int used = 0;
+    for (const char bit : bits) {
+        if (bit == ' ') continue;
+        if (used == 0) bytes.push_back(0);
+        if (bit == '1') bytes.back() |= static_cast<std::uint8_t>(0x80 >> used);
+        used = (used + 1) % 8;
+    }
     return bytes;
 }
 
