@@ -13,23 +13,6 @@ using test::Poke;
 using test::PokeWord;
 namespace minimal = test::minimal;
 
-TEST_F(TableReaders, ASetOnlyTheBossSlotPlaysHasFourRoomsAndTheBonusLevelsPlayIt) {
-    Poke(image, 0, minimal::kLevelSetIds + 32, {5});
-    Poke(image, 0, minimal::kEggValues + 32, {0x77});
-    Poke(image, 0, minimal::kLevelPalettes + 32, {0x0D}); // slot 32 has no palette byte of its own
-    GameTables tables = ReadAll();
-    EXPECT_EQ(tables.levelSets.at(0).rooms.size(), 64U);
-    EXPECT_EQ(tables.levelSets.at(5).rooms.size(), 4U);
-    EXPECT_EQ(tables.levels[32].paletteUpdater, kNoPaletteUpdater);
-    ASSERT_EQ(tables.paletteUpdaters.size(), 1U); // updater 0 is read even when no level names it
-    for (const Level& bonus : tables.bonusLevels) {
-        EXPECT_EQ(bonus.levelSet, 5);
-        EXPECT_EQ(bonus.eggValues, 0x77);
-    }
-    Poke(image, 0, minimal::kLevelSetIds + 5, {5});
-    EXPECT_EQ(ReadAll().levelSets.at(5).rooms.size(), 64U);
-}
-
 TEST_F(TableReaders, ReadingAgainReplacesTheTablesAndResetsTheView) {
     GameTables tables;
     ReadAllTables(image, tables);
