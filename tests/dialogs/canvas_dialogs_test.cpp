@@ -106,8 +106,7 @@ private slots:
         handler->setFocus();
         for (int i = 0; i < 5; ++i) QTest::keyClick(handler, Qt::Key_Down);
         QTest::keyClick(handler, Qt::Key_Return);
-        QCOMPARE(dialog.Entry().id, std::uint8_t{58});
-        QCOMPARE(dialog.Entry().param1, std::uint8_t{0xFD});
+        QCOMPARE(dialog.Entry(), (ObjectEntry{.id = 58, .x = 8, .param1 = 0xFD}));
         QCOMPARE(dialog.List(), std::uint8_t{2});
     }
 
