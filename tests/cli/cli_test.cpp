@@ -11,7 +11,6 @@
 #include "support/minimal_game.h"
 #include "support/temp_dir.h"
 
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 

@@ -34,16 +34,6 @@ using namespace tikaroo::test;
 
 namespace {
 
-// Sixteen palette sets whose colours differ from set to set.
-std::vector<PaletteSet> NumberedSets() {
-    std::vector<PaletteSet> sets(kPaletteSetCount);
-    for (std::size_t set = 0; set < sets.size(); ++set)
-        for (std::size_t entry = 0; entry < kPaletteColours; ++entry)
-            sets[set][entry] =
-                entry % 4 == 0 ? kBackgroundColour : static_cast<std::uint8_t>((set * 3 + entry) % 64);
-    return sets;
-}
-
 void ClickRoom(CNesCanvas* canvas, int room) {
     ClickPicture(canvas, kUpdaterRoomGrid.left + kUpdaterRoomGrid.stepX * room + 5, 10);
 }
@@ -182,7 +172,7 @@ private slots:
     // The copy to another set is checked end to end in the window's tests; here its chooser refuses no
     // choice and leaves out the shown set.
     void ThePaletteEditorStepsPastesChoosesAndCopiesColours() {
-        std::vector<PaletteSet> sets = NumberedSets();
+        std::vector<PaletteSet> sets = rom.paletteSets;
         sets[0][1] = 0x3F;
         sets[0][2] = 0x00;
         CPalEditorDlg dialog(sets, 0, CPalEditorDlg::Mode::PaletteSets);
