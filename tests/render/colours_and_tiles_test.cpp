@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <vector>
 
 namespace tikaroo {
 namespace {
@@ -54,18 +54,12 @@ TEST(ChrBanks, OutOfRangeNumbersAreRefusedWithoutChange) {
 
 TEST(TileDrawing, WithoutAPaletteTilesAreGreyAndTile512IsRefused) {
     CGameImage image = BlankTileImage();
-    Tile tile = SolidTile(0);
-    tile[1] = 1;
-    tile[2] = 2;
-    tile[3] = 3;
-    image.allTiles[5] = tile;
+    image.allTiles[5] = Tile{0, 1, 2, 3};
     image.ppuTileMap[300] = 5;
     PictureBuffer grey(8, 8);
     DrawPpuTile(grey, 0, 0, image, 300, nullptr, TileMode::Canvas);
-    EXPECT_EQ(grey.Pixel(0, 0), 0u);
-    EXPECT_EQ(grey.Pixel(1, 0), 0x808080u);
-    EXPECT_EQ(grey.Pixel(2, 0), 0xA0A0A0u);
-    EXPECT_EQ(grey.Pixel(3, 0), 0xFFFFFFu);
+    EXPECT_EQ(std::vector(grey.Data(), grey.Data() + 4),
+              (std::vector<std::uint32_t>{0, 0x808080, 0xA0A0A0, 0xFFFFFF}));
 
     EXPECT_NO_THROW(DrawPpuTile(grey, 0, 0, image, 511, nullptr, TileMode::Dialog));
     EXPECT_EQ(
@@ -87,16 +81,13 @@ TEST(BlockDrawing, EachQuadrantTakesItsAttributeEntry) {
                                 0x0F, 0x03, 0x13, 0x23, 0x0F, 0x04, 0x14, 0x24};
     PictureBuffer picture(32, 32);
     DrawBlock(picture, 0, 0, image, block, attributes, &palette);
-    // Entry 3 (value 3) the top-left, 2 the top-right, 1 the bottom-left, 0 the bottom-right.
-    EXPECT_EQ(picture.Pixel(4, 4), NesColorSet[0x04]);
-    EXPECT_EQ(picture.Pixel(20, 4), NesColorSet[0x03]);
-    EXPECT_EQ(picture.Pixel(4, 20), NesColorSet[0x02]);
-    EXPECT_EQ(picture.Pixel(20, 20), NesColorSet[0x01]);
-    EXPECT_EQ(picture.Pixel(28, 28), NesColorSet[0x21]);
-    EXPECT_EQ(QuadrantAttributeEntry(1, 1), 3u);
-    EXPECT_EQ(QuadrantAttributeEntry(1, 2), 2u);
-    EXPECT_EQ(QuadrantAttributeEntry(2, 1), 1u);
-    EXPECT_EQ(QuadrantAttributeEntry(3, 3), 0u);
+    // Entry 3 (value 3) the top-left quadrant, 2 the top-right, 1 the bottom-left, 0 the bottom-right.
+    const std::uint8_t quadrantColours[2][2] = {{0x04, 0x03}, {0x02, 0x01}};
+    for (int row = 0; row < 4; ++row)
+        for (int column = 0; column < 4; ++column)
+            EXPECT_EQ(picture.Pixel(8 * column + 4, 8 * row + 4),
+                      NesColorSet[row == 3 && column == 3 ? 0x21 : quadrantColours[row / 2][column / 2]])
+                << row << "," << column;
 }
 
 } // namespace

@@ -4,7 +4,6 @@
 
 #include <zlib.h>
 
-#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
