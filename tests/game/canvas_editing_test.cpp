@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 namespace tikaroo {
 namespace {
@@ -91,22 +92,18 @@ TEST_F(CanvasEditing, InsertDuplicateMoveAndDeleteWorkOnTheSelection) {
 }
 
 TEST_F(CanvasEditing, PositionsTheImageCannotKeepAreRefused) {
-    struct Case {
-        bool bonus;
-        std::int32_t canvasX;
-        bool taken;
-    };
     // Bonus 1 starts 2048 pixels into its level.
-    const Case cases[] = {{false, 8191, true}, {false, 8192, false}, {true, 6143, true}, {true, 6144, false}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "bonus " << c.bonus << " at " << c.canvasX);
-        if (c.bonus) SelectLevel(rom, {.bonus = true, .index = 0});
-        EXPECT_EQ(rom.InsertObject(0, {.id = 7}, c.canvasX), c.taken);
-        if (c.taken) {
-            EXPECT_EQ(rom.SelectedObject()->x, rom.ObjectsOrigin() + c.canvasX / 8 * 8);
+    const std::tuple<bool, std::int32_t, bool> cases[] = {
+        {false, 8191, true}, {false, 8192, false}, {true, 6143, true}, {true, 6144, false}};
+    for (const auto& [bonus, canvasX, taken] : cases) {
+        SCOPED_TRACE(testing::Message() << "bonus " << bonus << " at " << canvasX);
+        if (bonus) SelectLevel(rom, {.bonus = true, .index = 0});
+        EXPECT_EQ(rom.InsertObject(0, {.id = 7}, canvasX), taken);
+        if (taken) {
+            EXPECT_EQ(rom.SelectedObject()->x, rom.ObjectsOrigin() + canvasX / 8 * 8);
         }
         ASSERT_TRUE(rom.SelectObject(0, 0));
-        EXPECT_EQ(rom.DuplicateSelectedObject(c.canvasX), c.taken);
+        EXPECT_EQ(rom.DuplicateSelectedObject(canvasX), taken);
     }
 }
 
@@ -144,14 +141,9 @@ TEST_F(CanvasEditing, ObjectsListsAreStoredOnlyWhole) {
 }
 
 TEST(ObjectParams, PackingFollowsTheObjectKind) {
-    struct Case {
-        std::uint8_t id;
-        ObjectParams params;
-        std::pair<int, int> packed;
-    };
     const PackedParams old{0x5A, 0x77};
     const auto bytes = [](PackedParams packed) { return std::pair<int, int>(packed.param1, packed.param2); };
-    const Case cases[] = {
+    const std::tuple<std::uint8_t, ObjectParams, std::pair<int, int>> cases[] = {
         {56, {.height = 7, .climbHeight = 1, .sleeping = true}, {0xE6, 0}},
         {57, {.height = 200}, {200, 0}},
         {58, {.topOfBridge = -1, .handler = 5}, {0xFD, 0x77}},
@@ -159,12 +151,12 @@ TEST(ObjectParams, PackingFollowsTheObjectKind) {
         {60, {.height = 3}, bytes(old)},
         {12, {.height = 3}, bytes(old)},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "id " << int{c.id});
-        const PackedParams packed = PackObjectParams(c.id, c.params, old);
-        EXPECT_EQ(bytes(packed), c.packed);
-        const ObjectParams unpacked = UnpackObjectParams(c.id, packed.param1, packed.param2);
-        EXPECT_EQ(bytes(PackObjectParams(c.id, unpacked, old)), c.packed);
+    for (const auto& [id, params, expected] : cases) {
+        SCOPED_TRACE(testing::Message() << "id " << int{id});
+        const PackedParams packed = PackObjectParams(id, params, old);
+        EXPECT_EQ(bytes(packed), expected);
+        const ObjectParams unpacked = UnpackObjectParams(id, packed.param1, packed.param2);
+        EXPECT_EQ(bytes(PackObjectParams(id, unpacked, old)), expected);
     }
 }
 

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <tuple>
 
 namespace tikaroo {
 namespace {
@@ -75,16 +76,11 @@ std::vector<std::uint8_t> SetRoomsOf(const CGameRom& rom, std::uint8_t id) {
 }
 
 TEST(ApplyGraphicSets, LevelRoomsKeepShowingWhatTheEditedRoomsShow) {
-    struct Case {
-        const char* name;
-        std::function<void(EditGraphicSet&)> edit;
-        int roomChange;
-        int blockChange;
-    };
     const CGameRom& sample = test::OpenedSample();
     const EditGraphicSet original = sample.ExpandGraphicSets()->at(0);
     const std::size_t blockCount = original.blocks.size();
-    const std::vector<Case> cases = {
+    // Each edit with the change it makes to the number of rooms and of blocks.
+    const std::vector<std::tuple<const char*, std::function<void(EditGraphicSet&)>, int, int>> cases = {
         {"unchanged", [](EditGraphicSet&) {}, 0, 0},
         {"room 4 made equal to room 2", [](EditGraphicSet& set) { set.rooms[3] = set.rooms[1]; }, -1, 0},
         {"last room deleted", [](EditGraphicSet& set) { set.rooms.pop_back(); }, -1, 0},
@@ -100,19 +96,19 @@ TEST(ApplyGraphicSets, LevelRoomsKeepShowingWhatTheEditedRoomsShow) {
         << "a level shows the last room";
     ASSERT_EQ(original.blocks[0], EditBlock{}) << "the padding merges with the zero block 0";
 
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, edit, roomChange, blockChange] : cases) {
+        SCOPED_TRACE(name);
         CGameRom rom = sample;
         EditGraphicSets sets = *rom.ExpandGraphicSets();
-        c.edit(sets[0]);
+        edit(sets[0]);
         const std::vector<RoomContent> expected = ContentsOf(sets[0], setRooms);
         ASSERT_TRUE(rom.ApplyGraphicSets(sets));
 
         const EditGraphicSet applied = rom.ExpandGraphicSets()->at(0);
-        EXPECT_EQ(applied.rooms.size(), original.rooms.size() + c.roomChange);
-        EXPECT_EQ(applied.blocks.size(), blockCount + c.blockChange);
+        EXPECT_EQ(applied.rooms.size(), original.rooms.size() + roomChange);
+        EXPECT_EQ(applied.blocks.size(), blockCount + blockChange);
         EXPECT_EQ(ContentsOf(applied, SetRoomsOf(rom, 0)), expected);
-        if (c.roomChange == 0 && c.blockChange == 0) test::ExpectSameStoredModel(rom, sample);
+        if (roomChange == 0 && blockChange == 0) test::ExpectSameStoredModel(rom, sample);
     }
 }
 

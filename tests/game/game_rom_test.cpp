@@ -36,9 +36,7 @@ TEST(GameRomLoad, ALoadReplacesTheTablesAndAFailedOneLeavesThemEmpty) {
         {dir.Write("bad-pointer.nes", badPointer), "Invalid pointer operation"},
         {dir.Write("bad-table.nes", badTable), "Invalid pointer operation"},
     };
-    for (const auto& entry : cases) {
-        const std::string& path = entry.first; // a named reference, as lambdas take no structured bindings
-        const std::string& error = entry.second;
+    for (const auto& [path, error] : cases) {
         SCOPED_TRACE(path);
         CGameRom rom;
         FillTables(rom);

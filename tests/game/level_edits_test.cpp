@@ -88,20 +88,16 @@ TEST_F(LevelEdits, LevelPropertiesSkipValuesThatNameNothing) {
 }
 
 TEST_F(LevelEdits, BonusAreaLimits) {
-    struct Case {
-        BonusArea area;
-        bool accepted;
-    };
-    const Case cases[] = {
+    const std::pair<BonusArea, bool> cases[] = {
         {{9, 3, 16}, true},   {{9, 3, 17}, false}, {{31, 0, 64}, true},
         {{32, 0, 16}, false}, {{9, 4, 1}, false},  {{9, 1, 0}, false},
     };
-    for (const Case& c : cases) {
+    for (const auto& [area, accepted] : cases) {
         SCOPED_TRACE(testing::Message()
-                     << int(c.area.area) << " " << int(c.area.beginFrom) << " " << int(c.area.length));
+                     << int(area.area) << " " << int(area.beginFrom) << " " << int(area.length));
         CGameRom edited = rom;
-        EXPECT_EQ(edited.SetBonusArea(c.area), c.accepted);
-        EXPECT_EQ(edited.bonusArea, c.accepted ? c.area : rom.bonusArea);
+        EXPECT_EQ(edited.SetBonusArea(area), accepted);
+        EXPECT_EQ(edited.bonusArea, accepted ? area : rom.bonusArea);
     }
 }
 

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace tikaroo {
 namespace {
 
@@ -15,11 +17,7 @@ ObjectEntry Object(std::uint8_t id, std::uint32_t x, std::uint8_t param1 = 0, st
 
 // The forms the game's own lists use; a stream of whole bytes gets a zero byte more.
 TEST(ObjectsListEncoding, ListsGiveTheStreamsOfTheGame) {
-    const struct {
-        const char* name;
-        ObjectsList list;
-        const char* bits;
-    } cases[] = {
+    const std::tuple<const char*, ObjectsList, const char*> cases[] = {
         {"empty", {}, ""},
         {"short step, whole bytes",
          {Object(1, 0), Object(2, 40)},
@@ -40,12 +38,12 @@ TEST(ObjectsListEncoding, ListsGiveTheStreamsOfTheGame) {
          {Object(1, 7776), Object(2, 8200)},
          "1111001100 000001 0 110101 000010 1 0000000000 00000000"},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, original, bits] : cases) {
+        SCOPED_TRACE(name);
         Bytes out{0xAA}; // emptied by the encoder
-        ObjectsList list = c.list;
+        ObjectsList list = original;
         EncodeObjectsList(list, out);
-        EXPECT_EQ(out, test::BitsToBytes(c.bits));
+        EXPECT_EQ(out, test::BitsToBytes(bits));
     }
 }
 

@@ -28,18 +28,14 @@ CGameRom ThreeUpdaterGame() {
 }
 
 TEST(PaletteEdits, EveryOperationRefusesWithoutAMainLevel) {
-    struct Case {
-        const char* name;
-        void (*shape)(CGameRom&);
-    };
-    const Case cases[] = {
+    const std::pair<const char*, void (*)(CGameRom&)> cases[] = {
         {"no ROM", [](CGameRom& rom) { rom.loaded = 0; }},
         {"bonus level shown", [](CGameRom& rom) { rom.view.bonusMode = true; }},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, shape] : cases) {
+        SCOPED_TRACE(name);
         CGameRom rom = ThreeUpdaterGame();
-        c.shape(rom);
+        shape(rom);
         const CGameRom before = rom;
         EXPECT_FALSE(rom.SetPaletteSets(std::vector<PaletteSet>(kPaletteSetCount, PaletteSet{1})));
         EXPECT_FALSE(rom.GetOtherPalettes());

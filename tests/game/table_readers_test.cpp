@@ -4,6 +4,7 @@
 #include "small_game.h"
 
 #include <functional>
+#include <tuple>
 
 namespace tikaroo {
 namespace {
@@ -26,11 +27,7 @@ TEST_F(TableReaders, ReadingAgainReplacesTheTablesAndResetsTheView) {
 }
 
 TEST_F(TableReaders, TablesMayEndAtTheTopOfTheWindowAndNoFurther) {
-    const struct {
-        const char* name;
-        std::function<void(CGameImage&)> poke;
-        std::string error;
-    } cases[] = {
+    const std::tuple<const char*, std::function<void(CGameImage&)>, std::string> cases[] = {
         {"level table A ending at $FFFF",
          [](CGameImage& game) { PokeWord(game, 0, layout::kLevelSetIdsPtr, 0xFFDF); }, ""},
         {"rooms running past $FFFF",
@@ -49,11 +46,11 @@ TEST_F(TableReaders, TablesMayEndAtTheTopOfTheWindowAndNoFurther) {
         {"an image of zero pointers", [](CGameImage& game) { test::MakeExpandedImage(game); },
          errors::kInvalidPointer},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [name, poke, error] : cases) {
+        SCOPED_TRACE(name);
         SetUp();
-        c.poke(image);
-        EXPECT_EQ(ReadAllError(), c.error);
+        poke(image);
+        EXPECT_EQ(ReadAllError(), error);
     }
 }
 
