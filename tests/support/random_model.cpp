@@ -1,6 +1,7 @@
 #include "random_model.h"
 
 #include <algorithm>
+#include <numeric>
 #include <set>
 
 namespace tikaroo::test {
@@ -24,15 +25,6 @@ public:
     std::mt19937& random;
 };
 
-// How many entries of each graphic set table the random content may name, before trimming.
-constexpr int kMaxSetRooms = 40;
-constexpr int kMaxLineGeom = 64;
-constexpr int kMaxLines = 16;
-constexpr int kMaxBlocks = 48;
-constexpr int kMaxObjects = 10;
-constexpr int kMaxLevelSets = 12;
-constexpr int kRoomKeys = 64;
-
 LevelRoom RandomRoom(Dice& dice, int setRooms) {
     return LevelRoom{
         dice.Byte(0, setRooms - 1), dice.Byte(0, 3), dice.Byte(0, 7), dice.Byte(0, 7), dice.Byte(0, 3),
@@ -41,7 +33,7 @@ LevelRoom RandomRoom(Dice& dice, int setRooms) {
 
 void RandomLevelSets(Dice& dice, GameTables& tables, const std::array<int, kGraphicSetCount>& setRooms) {
     tables.levelSets.clear();
-    const int count = dice.Int(1, kMaxLevelSets);
+    const int count = dice.Int(1, 12);
     while (static_cast<int>(tables.levelSets.size()) < count) {
         LevelSet set;
         set.id = dice.Byte(0, 60);
@@ -58,7 +50,7 @@ void RandomLevelSets(Dice& dice, GameTables& tables, const std::array<int, kGrap
 
 ObjectsList RandomList(Dice& dice) {
     ObjectsList list;
-    const int count = dice.Int(1, kMaxObjects);
+    const int count = dice.Int(1, 10);
     for (int i = 0; i < count; ++i) {
         ObjectEntry object;
         object.id = dice.Byte(1, 63);
@@ -142,11 +134,11 @@ GraphicSet RandomGraphicSet(Dice& dice, std::uint8_t id, std::uint8_t lastRoom) 
     set.id = id;
     set.used = 1;
     set.lastRoom = lastRoom;
-    const int lineGeomCount = dice.Int(1, kMaxLineGeom);
+    const int lineGeomCount = dice.Int(1, 64);
     set.rooms.resize(lastRoom + 1U);
     for (SetRoom& room : set.rooms) dice.Fill(room, lineGeomCount - 1);
-    const int topLinesCount = dice.Int(1, kMaxLines);
-    const int bottomLinesCount = dice.Int(1, kMaxLines);
+    const int topLinesCount = dice.Int(1, 16);
+    const int bottomLinesCount = dice.Int(1, 16);
     set.lineGeom.resize(Largest(set.rooms) + 1U);
     for (LineGeom& entry : set.lineGeom)
         entry =
@@ -157,7 +149,7 @@ GraphicSet RandomGraphicSet(Dice& dice, std::uint8_t id, std::uint8_t lastRoom) 
         lastTop = std::max(lastTop, static_cast<std::uint8_t>(entry));
         lastBottom = std::max(lastBottom, static_cast<std::uint8_t>(entry >> 8));
     }
-    const int blockCount = dice.Int(1, kMaxBlocks);
+    const int blockCount = dice.Int(1, 48);
     set.topLines.resize(lastTop + 1U);
     for (TopLines& line : set.topLines) dice.Fill(line, blockCount - 1);
     set.bottomLines.resize(lastBottom + 1U);
@@ -189,8 +181,8 @@ void RandomGraphicSets(Dice& dice, GameTables& tables) {
 
 PaletteUpdater RandomUpdater(Dice& dice) {
     PaletteUpdater updater;
-    std::vector<std::uint8_t> keys(kRoomKeys);
-    for (std::size_t i = 0; i < keys.size(); ++i) keys[i] = static_cast<std::uint8_t>(i);
+    std::vector<std::uint8_t> keys(kRoomsPerLevelSet);
+    std::iota(keys.begin(), keys.end(), 0);
     std::shuffle(keys.begin(), keys.end(), dice.random);
     keys.resize(static_cast<std::size_t>(dice.Int(0, 5)));
     for (const std::uint8_t key : keys) {
@@ -213,22 +205,13 @@ void RandomPalettes(Dice& dice, GameTables& tables, int updaters) {
 }
 
 void RandomSettings(Dice& dice, GameTables& tables) {
-    GameSettings& settings = tables.gameSettings;
-    settings = GameSettings{dice.Byte(1, kMaxSpeed),
-                            dice.Byte(1, kMaxSpeed),
-                            dice.Byte(1, kMaxSpeed),
-                            dice.Byte(1, kMaxSpeed),
-                            dice.Byte(0, 127),
-                            dice.Byte(0, 127),
-                            static_cast<std::uint32_t>(dice.Int(0, 1)),
-                            static_cast<std::uint32_t>(dice.Int(0, 1)),
-                            static_cast<std::uint32_t>(dice.Int(0, 1)),
-                            dice.Byte(0, 7),
-                            dice.Byte(0, 3),
-                            dice.Byte(0, 3),
-                            dice.Byte(0, 2),
-                            dice.Byte(1, 10),
-                            dice.Byte(1, 9)};
+    const auto speed = [&dice] { return dice.Byte(1, kMaxSpeed); };
+    const auto flag = [&dice] { return static_cast<std::uint32_t>(dice.Int(0, 1)); };
+    // A braced list draws its values in order, so the same seed gives the same settings.
+    tables.gameSettings =
+        GameSettings{speed(),           speed(),         speed(),         speed(),          dice.Byte(0, 127),
+                     dice.Byte(0, 127), flag(),          flag(),          flag(),           dice.Byte(0, 7),
+                     dice.Byte(0, 3),   dice.Byte(0, 3), dice.Byte(0, 2), dice.Byte(1, 10), dice.Byte(1, 9)};
     BonusArea& bonus = tables.bonusArea;
     bonus.area = dice.Byte(0, 31);
     bonus.beginFrom = dice.Byte(0, 3);
@@ -240,7 +223,7 @@ void RandomSettings(Dice& dice, GameTables& tables) {
 void RandomizeModel(GameTables& tables, std::mt19937& random) {
     Dice dice(random);
     std::array<int, kGraphicSetCount> setRooms;
-    for (int& rooms : setRooms) rooms = dice.Int(1, kMaxSetRooms);
+    for (int& rooms : setRooms) rooms = dice.Int(1, 40);
     const int updaters = dice.Int(0, static_cast<int>(kMaxPaletteUpdaters));
     RandomLevelSets(dice, tables, setRooms);
     RandomLevels(dice, tables, updaters);
