@@ -8,8 +8,6 @@ using test::Poke;
 using test::PokeWord;
 namespace minimal = test::minimal;
 
-constexpr int kObjectsBank = layout::kObjectsBank;
-
 class ObjectsReader : public test::ReaderTest {
 protected:
     void SetList(std::size_t slot, std::size_t list, CpuPtr stream, bool bonus = false) {
@@ -30,10 +28,10 @@ Bytes EvenlySpaced(int count) {
 TEST_F(ObjectsReader, AStreamReachingFFF0IsDecodedOverWhatWasFetched) {
     const Bytes eight = EvenlySpaced(8); // exactly 120 bits
     ASSERT_EQ(eight.size(), 15U);
-    Poke(image, kObjectsBank, 0xFFE1, eight);
+    Poke(image, layout::kObjectsBank, 0xFFE1, eight);
     SetList(0, 0, 0xFFE1);
     EXPECT_EQ(ReadAll().levels[0].objectLists[0].size(), 8U);
-    Poke(image, kObjectsBank, 0xFFE1, EvenlySpaced(9)); // its end lies at $FFF0-$FFF1
+    Poke(image, layout::kObjectsBank, 0xFFE1, EvenlySpaced(9)); // its end lies at $FFF0-$FFF1
     EXPECT_EQ(ReadAllError(), errors::kBitfieldOutOfRange);
 }
 

@@ -9,12 +9,9 @@ std::uint8_t PrgPattern(std::size_t bank, std::size_t offset) {
 }
 
 Bytes MakeInesFile(const InesShape& shape) {
-    Bytes file = {'N',
-                  'E',
-                  'S',
-                  0x1A,
-                  static_cast<std::uint8_t>(shape.prgBanks),
-                  static_cast<std::uint8_t>(shape.chrBanks)};
+    Bytes file = {'N', 'E', 'S', 0x1A};
+    file.push_back(static_cast<std::uint8_t>(shape.prgBanks));
+    file.push_back(static_cast<std::uint8_t>(shape.chrBanks));
     file.push_back(static_cast<std::uint8_t>((shape.mapper << 4) | (shape.trainer ? 0x04 : 0) |
                                              (shape.verticalMirroring ? 0x01 : 0)));
     file.push_back(static_cast<std::uint8_t>(shape.mapper & 0xF0));
