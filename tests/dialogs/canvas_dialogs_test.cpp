@@ -105,10 +105,7 @@ private slots:
         CObjSelDlg dialog(hits, *images);
         dialog.show();
         auto* table = dialog.findChild<QTreeWidget*>("objects");
-        QString message;
-        AnswerNextMessageBox(QMessageBox::Ok, &message);
-        dialog.accept();
-        QCOMPARE(message, QStringLiteral("Choose the object"));
+        QCOMPARE(MessageOf([&dialog] { dialog.accept(); }), QStringLiteral("Choose the object"));
         ClickItem(table, table->topLevelItem(1));
         QTest::keyClick(table, Qt::Key_Return);
         QCOMPARE(dialog.Chosen(), std::size_t{1});
@@ -208,8 +205,7 @@ private slots:
             auto* list = chooser->findChild<QListWidget*>();
             QVERIFY(list->findItems(QStringLiteral("#6"), Qt::MatchExactly).isEmpty());
             ClickItem(list, list->currentItem(), Qt::ControlModifier);
-            AnswerNextMessageBox(QMessageBox::Ok, &message);
-            QTest::keyClick(list, Qt::Key_Return);
+            message = MessageOf([list] { QTest::keyClick(list, Qt::Key_Return); });
             list->setCurrentItem(list->findItems(QStringLiteral("#8"), Qt::MatchExactly).front());
             QTest::keyClick(list, Qt::Key_Return);
         });
@@ -233,10 +229,8 @@ private slots:
         CBoxGridCanvas* canvas = Canvas(&dialog);
         Keys(canvas, {Qt::Key_Delete, Qt::Key_Down, Qt::Key_Down, Qt::Key_Right});
         ClickButton(&dialog, "Delete attribute");
-        QString message;
-        AnswerNextMessageBox(QMessageBox::Ok, &message);
-        QTest::keyClick(canvas, Qt::Key_Return);
-        QCOMPARE(message, QStringLiteral("Cant insert NULL modifier. Please specify at least one attribute"));
+        QCOMPARE(MessageOf([canvas] { QTest::keyClick(canvas, Qt::Key_Return); }),
+                 QStringLiteral("Cant insert NULL modifier. Please specify at least one attribute"));
         QVERIFY(dialog.isVisible());
         // A colour stepped into an unset row sets the row.
         Keys(canvas, {Qt::Key_Up, Qt::Key_Plus, Qt::Key_Return});
@@ -266,23 +260,17 @@ private slots:
         QCOMPARE(UpdaterRoomEffects(dialog.Updaters()[0])[10].colours[5], 0x00);
 
         // The paste replaced room 10's modifier: one is left after deleting it.
-        QString question;
-        AnswerNextMessageBox(QMessageBox::Yes, &question);
-        QTest::keyClick(canvas, Qt::Key_Delete);
-        QCOMPARE(question, QStringLiteral("Do you want to delete this modifier?"));
+        QCOMPARE(MessageOf([canvas] { QTest::keyClick(canvas, Qt::Key_Delete); }, QMessageBox::Yes),
+                 QStringLiteral("Do you want to delete this modifier?"));
         QCOMPARE(dialog.Updaters()[0].modifiers.size(), std::size_t{1});
 
         // The fourteenth updater is added, the fifteenth refused.
         CPalUpdEditorDlg thirteen(std::vector<PaletteUpdater>(13), 20);
         thirteen.show();
-        QPushButton* add = Button(&thirteen, QStringLiteral("+"));
-        AnswerNextMessageBox(QMessageBox::Ok, &question);
-        QTest::mouseClick(add, Qt::LeftButton);
-        QVERIFY(
-            question.startsWith(QStringLiteral("Added new copy of current palette updater with id #14.")));
-        AnswerNextMessageBox(QMessageBox::Ok, &question);
-        QTest::mouseClick(add, Qt::LeftButton);
-        QCOMPARE(question, QStringLiteral("Maximum count of updaters has been reached"));
+        const auto add = [&thirteen] { ClickButton(&thirteen, "+"); };
+        QVERIFY(MessageOf(add).startsWith(
+            QStringLiteral("Added new copy of current palette updater with id #14.")));
+        QCOMPARE(MessageOf(add), QStringLiteral("Maximum count of updaters has been reached"));
         QCOMPARE(thirteen.Updaters().size(), kMaxPaletteUpdaters);
         QCOMPARE(thirteen.findChild<QComboBox*>()->count(), 14);
     }

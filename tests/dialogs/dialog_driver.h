@@ -37,6 +37,16 @@ inline void AnswerNextMessageBox(QMessageBox::StandardButton button, QString* te
     });
 }
 
+// Runs `act` and returns the text of the message box it opens, answered with `button` (its caption goes to
+// `caption`).
+inline QString MessageOf(const std::function<void()>& act,
+                         QMessageBox::StandardButton button = QMessageBox::Ok, QString* caption = nullptr) {
+    QString text;
+    AnswerNextMessageBox(button, &text, caption);
+    act();
+    return text;
+}
+
 // Chooses `path` in the next file dialog; `then` runs once it is closed, before the next dialog opens.
 inline void ChooseFile(const QString& path, const std::function<void()>& then = {}) {
     OnNextModal<QFileDialog>([path, then](QFileDialog* dialog) {

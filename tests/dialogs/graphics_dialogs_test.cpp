@@ -38,12 +38,10 @@ private slots:
         QVERIFY(WritePngFile(DrawTileSheet(PatternedTiles(), kAscendingGreys), sheet));
         CGraphicSetManDlg dialog(sets, sample.paletteSets, 2);
         dialog.show();
+        for (const QString& button : {QStringLiteral("Import tiles..."), QStringLiteral("Export tiles...")})
+            QCOMPARE(MessageOf([&] { ClickButton(&dialog, button); }),
+                     QStringLiteral("Choose a bank to export"));
         QString text;
-        for (const QString& button : {QStringLiteral("Import tiles..."), QStringLiteral("Export tiles...")}) {
-            AnswerNextMessageBox(QMessageBox::Ok, &text);
-            ClickButton(&dialog, button);
-            QCOMPARE(text, QStringLiteral("Choose a bank to export"));
-        }
         auto* list = dialog.findChild<QTreeWidget*>();
         ClickItem(list, list->topLevelItem(4));
         const Bytes broken{0x89, 'P', 'N', 'G', 1, 2, 3};
@@ -87,16 +85,13 @@ private slots:
         edited[0].rooms[2][7] = 255;
         CBlocksEditorDlg dialog({edited, sample.paletteSets}, 0);
         dialog.show();
-        QString message;
-        AnswerNextMessageBox(QMessageBox::Ok, &message);
-        ClickButton(&dialog, "New block");
-        QCOMPARE(message, QStringLiteral("Maximum blocks count has been reached"));
+        QCOMPARE(MessageOf([&dialog] { ClickButton(&dialog, "New block"); }),
+                 QStringLiteral("Maximum blocks count has been reached"));
         // Block 255 stands in row 15, column 15 and can be picked there.
         ClickPicture(KeyCanvas(&dialog), 15 * 33 + 3, 15 * 33 + 3);
         QCOMPARE(dialog.SelectedBlock(), std::size_t{255});
-        AnswerNextMessageBox(QMessageBox::Yes, &message);
-        ClickButton(&dialog, "Delete last");
-        QVERIFY(message.startsWith(QStringLiteral("WARNING! Removing LAST BLOCK")));
+        QVERIFY(MessageOf([&dialog] { ClickButton(&dialog, "Delete last"); }, QMessageBox::Yes)
+                    .startsWith(QStringLiteral("WARNING! Removing LAST BLOCK")));
         edited[0].blocks.pop_back();
         edited[0].rooms[2][7] = 254; // the cell that showed the last block shows the one before
         QCOMPARE(dialog.Sets()[0], edited[0]);
@@ -107,9 +102,8 @@ private slots:
         edited[0].blocks.resize(1);
         CBlocksEditorDlg single({edited, sample.paletteSets}, 0);
         single.show();
-        AnswerNextMessageBox(QMessageBox::Ok, &message);
-        ClickButton(&single, "Delete last");
-        QCOMPARE(message, QStringLiteral("Cant delete single block from the set"));
+        QCOMPARE(MessageOf([&single] { ClickButton(&single, "Delete last"); }),
+                 QStringLiteral("Cant delete single block from the set"));
         // Cancel in the block editor keeps the grid; the same edits confirmed with Enter reach it.
         OnNextModal<CBlockEditorDlg>([](CBlockEditorDlg* editor) {
             Keys(KeyCanvas(editor), {Qt::Key_Plus, Qt::Key_C, Qt::Key_Right, Qt::Key_Minus, Qt::Key_C});
@@ -201,12 +195,9 @@ private slots:
         edited[0].rooms.resize(1);
         CGraphicSetEditorDlg single(edited, sample.paletteSets, 0, 0);
         single.show();
-        QString text;
-        AnswerNextMessageBox(QMessageBox::Yes, &text);
-        ClickButton(&single, "-");
-        AnswerNextMessageBox(QMessageBox::Ok, &text);
-        ClickButton(&single, "-");
-        QCOMPARE(text, QStringLiteral("Cant delete last room from the set"));
+        const auto remove = [&single] { ClickButton(&single, "-"); };
+        MessageOf(remove, QMessageBox::Yes);
+        QCOMPARE(MessageOf(remove), QStringLiteral("Cant delete last room from the set"));
         ClickButton(&single, "+");
         QCOMPARE(single.Sets()[0].rooms, std::vector<RoomGrid>{RoomGrid{}});
     }
