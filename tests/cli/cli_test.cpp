@@ -106,14 +106,11 @@ TEST(CliDump, TheSampleDumpsWhatItsGeneratorMeant) {
     const std::vector<LevelRoom>& rooms = game.tables.levelSets.begin()->second.rooms;
     for (std::size_t i = 0; i < rooms.size(); ++i) {
         const LevelRoom& room = rooms[i];
-        EXPECT_EQ(dump["levelSets"][0]["rooms"][static_cast<qsizetype>(i)].toObject(),
-                  (QJsonObject{{"setRoom", room.setRoom},
-                               {"scroll", room.scroll},
-                               {"background", room.background},
-                               {"floorShift", room.floorShift},
-                               {"slideFloor", room.slideFloor},
-                               {"fruitsHeight", room.fruitsHeight},
-                               {"floorGeom", room.floorGeom}}))
+        const QJsonObject expected{{"setRoom", room.setRoom},       {"scroll", room.scroll},
+                                   {"background", room.background}, {"floorShift", room.floorShift},
+                                   {"slideFloor", room.slideFloor}, {"fruitsHeight", room.fruitsHeight},
+                                   {"floorGeom", room.floorGeom}};
+        EXPECT_EQ(dump["levelSets"][0]["rooms"][static_cast<qsizetype>(i)].toObject(), expected)
             << "room " << i;
     }
     EXPECT_EQ(dump["gameSettings"]["speed"].toInt(), game.tables.gameSettings.speed);
@@ -154,7 +151,6 @@ TEST_F(CliPatch, EachFormatMadeFromTheExtensionAndTheDumpApplyBackToTheEditedIma
     EXPECT_EQ(TempDir::Read(dir.Path("applied.nes")), TempDir::Read(edited));
 }
 
-// A refused file gets one line; a usage error the usage too.
 TEST_F(CliPatch, RefusalsSayWhyAndWriteNothing) {
     ASSERT_EQ(RunCli({"patch", original, edited, "-o", dir.Path("hack.bps")}).exitCode, 0);
     Bytes otherOriginal = TempDir::Read(original);

@@ -18,9 +18,7 @@
 namespace tikaroo {
 namespace {
 
-using cli::ModelFromJson;
-using cli::ModelJsonError;
-using cli::ModelToJson;
+using namespace cli;
 
 // The message a model file is refused with, or "accepted".
 std::string Refusal(const QJsonValue& document, const GameTables& base) {

@@ -32,22 +32,6 @@
 using namespace tikaroo;
 using namespace tikaroo::test;
 
-namespace {
-
-void ClickRoom(CNesCanvas* canvas, int room) {
-    ClickPicture(canvas, kUpdaterRoomGrid.left + kUpdaterRoomGrid.stepX * room + 5, 10);
-}
-
-// In an open modifier editor: sets colour 1 of sub-palette 1 by `steps` presses of plus, then OK.
-void SetSubPaletteOneAndConfirm(CPalModifierDlg* editor, int steps) {
-    CBoxGridCanvas* canvas = Canvas(editor);
-    canvas->Select(5);
-    for (int step = 0; step < steps; ++step) QTest::keyClick(canvas, Qt::Key_Plus);
-    QTest::keyClick(canvas, Qt::Key_Return);
-}
-
-} // namespace
-
 class CanvasDialogsTest : public QObject {
     Q_OBJECT
     MarkerSheetSet sheets;
@@ -112,8 +96,8 @@ private slots:
     }
 
     void TheManagerSortsByHeaderClicksAndCopiesABonusListWithItsX() {
-        CObjectsManagerDlg::Input input{rom.LevelObjectsLists(), rom.BonusObjectsLists(), false, 4, 0, 2};
-        CObjectsManagerDlg dialog(input, *images);
+        CObjectsManagerDlg dialog({rom.LevelObjectsLists(), rom.BonusObjectsLists(), false, 4, 0, 2},
+                                  *images);
         dialog.show();
         auto* tree = dialog.findChild<QTreeWidget*>("objects");
         QCOMPARE(tree->currentItem()->parent(), tree->topLevelItem(0)); // the canvas's selection
@@ -125,11 +109,10 @@ private slots:
         QHeaderView* header = tree->header();
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
                           QPoint(header->sectionViewportPosition(1) + 5, header->height() / 2));
-        QStringList xs;
+        std::vector<int> xs;
         for (int i = 0; i < tree->topLevelItem(0)->childCount(); ++i)
-            xs << tree->topLevelItem(0)->child(i)->text(1);
-        QVERIFY(std::is_sorted(xs.rbegin(), xs.rend(),
-                               [](const QString& a, const QString& b) { return a.toInt() < b.toInt(); }));
+            xs.push_back(tree->topLevelItem(0)->child(i)->text(1).toInt());
+        QVERIFY(std::is_sorted(xs.rbegin(), xs.rend()));
 
         // List #2 of level 2-1 becomes a copy of list #1 of bonus 3.
         auto* list = dialog.findChild<QComboBox*>("list");
@@ -242,20 +225,31 @@ private slots:
         CPalUpdEditorDlg dialog({PaletteUpdater{}}, kNoPaletteUpdater);
         dialog.show();
         CBoxGridCanvas* canvas = Canvas(&dialog);
-        ClickRoom(canvas, 3);
-        OnNextModal<CPalModifierDlg>([](CPalModifierDlg* editor) { SetSubPaletteOneAndConfirm(editor, 1); });
+        const auto clickRoom = [canvas](int room) {
+            ClickPicture(canvas, kUpdaterRoomGrid.left + kUpdaterRoomGrid.stepX * room + 5, 10);
+        };
+        // Sets colour 1 of sub-palette 1 in the next modifier editor by `steps` presses of plus, then OK.
+        const auto setNextModifier = [](int steps) {
+            OnNextModal<CPalModifierDlg>([steps](CPalModifierDlg* editor) {
+                Canvas(editor)->Select(5);
+                for (int step = 0; step < steps; ++step) QTest::keyClick(Canvas(editor), Qt::Key_Plus);
+                QTest::keyClick(Canvas(editor), Qt::Key_Return);
+            });
+        };
+        clickRoom(3);
+        setNextModifier(1);
         QTest::keyClick(canvas, Qt::Key_Insert);
         for (int step = 0; step < 7; ++step) QTest::keyClick(canvas, Qt::Key_Right);
-        OnNextModal<CPalModifierDlg>([](CPalModifierDlg* editor) { SetSubPaletteOneAndConfirm(editor, 2); });
+        setNextModifier(2);
         ClickButton(&dialog, "Modifier...");
         const RoomEffects effects = UpdaterRoomEffects(dialog.Updaters()[0]);
         for (const auto& [room, colour] :
              {std::pair{2, kUnsetColour}, {3, 0x00}, {9, 0x00}, {10, 0x01}, {63, 0x01}})
             QCOMPARE(effects[room].colours[5], colour);
 
-        ClickRoom(canvas, 3);
+        clickRoom(3);
         QTest::keyClick(canvas, Qt::Key_Space, Qt::ControlModifier);
-        ClickRoom(canvas, 10);
+        clickRoom(10);
         QTest::keyClick(canvas, Qt::Key_Space);
         QCOMPARE(UpdaterRoomEffects(dialog.Updaters()[0])[10].colours[5], 0x00);
 
@@ -264,7 +258,6 @@ private slots:
                  QStringLiteral("Do you want to delete this modifier?"));
         QCOMPARE(dialog.Updaters()[0].modifiers.size(), std::size_t{1});
 
-        // The fourteenth updater is added, the fifteenth refused.
         CPalUpdEditorDlg thirteen(std::vector<PaletteUpdater>(13), 20);
         thirteen.show();
         const auto add = [&thirteen] { ClickButton(&thirteen, "+"); };

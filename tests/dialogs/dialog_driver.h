@@ -37,8 +37,7 @@ inline void AnswerNextMessageBox(QMessageBox::StandardButton button, QString* te
     });
 }
 
-// Runs `act` and returns the text of the message box it opens, answered with `button` (its caption goes to
-// `caption`).
+// The text of the message box that `act` opens, answered with `button` (its caption goes to `caption`).
 inline QString MessageOf(const std::function<void()>& act,
                          QMessageBox::StandardButton button = QMessageBox::Ok, QString* caption = nullptr) {
     QString text;
@@ -62,7 +61,6 @@ inline QPushButton* Button(QWidget* dialog, const QString& text) {
     return nullptr;
 }
 
-// A left click on the push button showing `text`.
 inline void ClickButton(QWidget* dialog, const QString& text) {
     QPushButton* button = Button(dialog, text);
     QVERIFY2(button != nullptr, qPrintable(text));
@@ -74,7 +72,6 @@ inline void ClickBox(QAbstractButton* box) {
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->height() / 2, box->height() / 2));
 }
 
-// A left click on `item` of a list or tree widget.
 template <typename View, typename Item>
 void ClickItem(View* view, Item* item, Qt::KeyboardModifiers modifiers = {}) {
     QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers, view->visualItemRect(item).center());

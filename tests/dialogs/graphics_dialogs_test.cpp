@@ -71,14 +71,13 @@ private slots:
         ClickButton(&dialog, "Export tiles...");
         const Bytes file = TempDir::Read(dir.Path("bank.png"));
         QVERIFY(file.size() > 26);
-        QCOMPARE(file[24], 8); // bits per channel
-        QCOMPARE(file[25], 6); // red, green, blue and alpha
+        QCOMPARE(Bytes(file.begin() + 24, file.begin() + 26), (Bytes{8, 6})); // 8 bits a channel, RGBA
         QVERIFY(SamePixels(LoadTileSheet(bank).picture,
                            DrawTileSheet(sets[1].tiles, SubPaletteOf(sample.paletteSets[2], 0))));
     }
 
-    // The blocks editor keeps 1 to 256 blocks and renumbers the cells of the last; Cancel in the block
-    // editor it opens keeps its grid.
+    // The blocks editor keeps 1 to 256 blocks and renumbers the cells of the last; the block editor it opens
+    // changes its grid on OK only.
     void TheBlocksEditorKeepsOneTo256BlocksAndItsGridOnCancel() {
         EditGraphicSets edited = sets;
         edited[0].blocks.resize(256, EditBlock{1});
@@ -104,7 +103,6 @@ private slots:
         single.show();
         QCOMPARE(MessageOf([&single] { ClickButton(&single, "Delete last"); }),
                  QStringLiteral("Cant delete single block from the set"));
-        // Cancel in the block editor keeps the grid; the same edits confirmed with Enter reach it.
         OnNextModal<CBlockEditorDlg>([](CBlockEditorDlg* editor) {
             Keys(KeyCanvas(editor), {Qt::Key_Plus, Qt::Key_C, Qt::Key_Right, Qt::Key_Minus, Qt::Key_C});
             QTest::keyClick(KeyCanvas(editor), Qt::Key_Escape);
@@ -162,8 +160,7 @@ private slots:
 
         const auto last = static_cast<std::uint8_t>(sets[0].blocks.size() - 1);
         ClickPicture(canvas, 3 * 32 + 4, 9 * 32 + 4);
-        constexpr std::size_t cell = 9 * 4 + 3;
-        auto cellBlock = [&dialog] { return dialog.Sets()[0].rooms[0][cell]; };
+        auto cellBlock = [&dialog] { return dialog.Sets()[0].rooms[0][9 * 4 + 3]; };
         QTest::keyClick(canvas, Qt::Key_Space, Qt::ControlModifier);
         const std::uint8_t copied = cellBlock();
         for (int i = 0; i <= last - copied; ++i) QTest::keyClick(canvas, Qt::Key_Plus);
@@ -181,7 +178,6 @@ private slots:
         ClickButton(&dialog, "Modify block...");
         QCOMPARE(cellBlock(), 5);
 
-        // The room buttons stop at 64 rooms, and the only room can go.
         EditGraphicSets edited = sets;
         edited[0].rooms.resize(63);
         CGraphicSetEditorDlg full(edited, sample.paletteSets, 0, 0);

@@ -38,8 +38,7 @@ private slots:
         CLevelPropDlg dialog(before, *rom.CollectLevelSetSummary(), rom.paletteSets.size(),
                              rom.PaletteUpdaterList()->size());
         dialog.show();
-        ClickBox(dialog.findChild<QCheckBox*>("egg0"));
-        ClickBox(dialog.findChild<QCheckBox*>("egg4"));
+        for (const char* egg : {"egg0", "egg4"}) ClickBox(dialog.findChild<QCheckBox*>(egg));
         for (int step = 0; step < 3; ++step)
             QTest::keyClick(dialog.findChild<QSpinBox*>("topOfFloor1"), Qt::Key_Down);
         QTest::keyClick(dialog.findChild<QSpinBox*>("topOfScreen4"), Qt::Key_Up);
@@ -47,8 +46,7 @@ private slots:
         QTest::keyClick(levelSet, Qt::Key_Down);
         const int newSet = levelSet->currentData().toInt();
         QTest::keyClick(dialog.findChild<QComboBox*>("paletteSet"), Qt::Key_Down);
-        auto* updater = dialog.findChild<QComboBox*>("paletteUpdater");
-        QTest::keyClick(updater, Qt::Key_Return);
+        QTest::keyClick(dialog.findChild<QComboBox*>("paletteUpdater"), Qt::Key_Return);
 
         LevelProperties expected = before;
         expected.eggValues ^= 0x88; // the first egg box is the top bit
@@ -57,13 +55,11 @@ private slots:
         expected.paletteUpdater = kNoPaletteUpdater;
         std::uint8_t& floor1 = expected.tops[0];
         floor1 = static_cast<std::uint8_t>((floor1 & 0xF0) | ((floor1 & 15) + 13) % 16);
-        expected.tops[3] =
-            static_cast<std::uint8_t>(((expected.tops[3] >> 4) + 1) % 16 << 4 | (expected.tops[3] & 15));
+        expected.tops[3] += 0x10; // the high nibble, wrapping
         QVERIFY(dialog.Properties() == expected);
 
         // With no set a level may take, OK asks for one; Esc leaves.
-        const LevelSetSummary onlyBossRooms{{0, {0, 0, true}}};
-        CLevelPropDlg noSet(before, onlyBossRooms, 16, 0);
+        CLevelPropDlg noSet(before, LevelSetSummary{{0, {0, 0, true}}}, 16, 0); // only boss rooms
         noSet.show();
         QString text, caption;
         test::AnswerNextMessageBox(QMessageBox::Ok, &text, &caption);
@@ -135,8 +131,7 @@ private slots:
         }
         QTest::keyClick(dialog.findChild<QComboBox*>("beginArea"), Qt::Key_Down);
         QTest::keyClick(dialog.findChild<QComboBox*>("weapon"), Qt::Key_Down);
-        ClickBox(dialog.findChild<QCheckBox*>("holes"));
-        ClickBox(dialog.findChild<QCheckBox*>("safeMode"));
+        for (const char* box : {"holes", "safeMode"}) ClickBox(dialog.findChild<QCheckBox*>(box));
         QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
         // Speeds, jumps, safe mode, holes, skateboards, begin area, round and from, weapon, drops, lives.
         QVERIFY(dialog.Settings() ==
@@ -158,8 +153,7 @@ private slots:
     // An accepted move of the start shifts every bonus object once applied: from 1 to 3 by 4096.
     void TheBonusAreaMustStayInSixtyFourRoomsAndKeepItsObjectsInTheLevel() {
         const QString tooLong =
-            QStringLiteral("Level start (16 * Area) + Level length (Length) can't be more "
-                           "than 64 rooms!");
+            QStringLiteral("Level start (16 * Area) + Level length (Length) can't be more than 64 rooms!");
         struct Case {
             BonusArea area;
             int beginFrom, length; // typed; 0 types nothing
@@ -191,12 +185,9 @@ private slots:
             QTest::keyClick(focus != nullptr ? focus : dialog.findChild<QComboBox*>("area"), Qt::Key_Return);
             QCOMPARE(text, c.refusal);
             QCOMPARE(dialog.isVisible(), !c.refusal.isEmpty());
-            if (!c.refusal.isEmpty()) {
-                QCOMPARE(dialog.Area(), c.area);
-                continue;
-            }
-            QCOMPARE(dialog.Area(),
-                     (BonusArea{c.area.area, std::uint8_t(c.beginFrom - 1), std::uint8_t(c.length)}));
+            const BonusArea typed{c.area.area, std::uint8_t(c.beginFrom - 1), std::uint8_t(c.length)};
+            QCOMPARE(dialog.Area(), c.refusal.isEmpty() ? typed : c.area);
+            if (!c.refusal.isEmpty()) continue;
             QVERIFY(rom.SetBonusArea(dialog.Area()));
             const int shift = 16 * 128 * (c.beginFrom - 1 - before.bonusArea.beginFrom); // 16 rooms a step
             auto moved = before.bonusLevels;
