@@ -142,6 +142,22 @@ class EditingTest : public WindowTest {
         while (window->CurrentRoom() > room) Key(Qt::Key_Left);
         while (window->CurrentRoom() < room) Key(Qt::Key_Right);
     }
+    // Runs `command` and types into the named fields of the `Dialog` it opens, one field after another.
+    template <typename Dialog>
+    void TypeInto(CommandId command,
+                  const std::vector<std::pair<const char*, std::vector<Qt::Key>>>& fields) {
+        OnNextModal<Dialog>([fields](QWidget* dialog) {
+            for (const auto& [name, keys] : fields)
+                for (const Qt::Key key : keys) QTest::keyClick(dialog->findChild<QWidget*>(name), key);
+        });
+        window->Action(command)->trigger();
+    }
+    // Saves the window's ROM, which must differ from the saved `reference` exactly at `differences`.
+    void ExpectSaved(const std::string& reference, QStringList differences) {
+        QVERIFY(window->SaveRomAs(Path("edited.nes")));
+        differences.sort();
+        QCOMPARE(Differences(dir.Path(reference), dir.Path("edited.nes")), differences);
+    }
 
 private slots:
     void initTestCase() {
@@ -189,9 +205,8 @@ private slots:
         AnswerNextMessageBox(QMessageBox::Ok, &message);
         window->Action(kCmdModifyObject)->trigger(); // ids below 56 have nothing to set
         QCOMPARE(message, QStringLiteral("This object does not have any editable parameters"));
-        QVERIFY(window->StatusText(1).startsWith(QStringLiteral("[objLeft: %1] Object: 0x%2, List: 1")
-                                                     .arg(first.x / 8)
-                                                     .arg(QString::asprintf("%02X", first.id))));
+        QVERIFY(window->StatusText(1).startsWith(
+            QString::asprintf("[objLeft: %u] Object: 0x%02X, List: 1", first.x / 8, first.id)));
 
         Key(Qt::Key_Insert, Qt::ShiftModifier); // a copy at the same place, selected
         const int copy = static_cast<int>(List(0).size()) - 1;
@@ -264,9 +279,7 @@ private slots:
             QTest::mouseClick(dialog->findChild<QPushButton*>("selectObject"), Qt::LeftButton);
         });
         QCOMPARE(refusal, QStringLiteral("No object selected"));
-        const auto farthest =
-            std::max_element(before[0].begin(), before[0].end(),
-                             [](const ObjectEntry& a, const ObjectEntry& b) { return a.x < b.x; });
+        const auto farthest = std::ranges::max_element(before[0], {}, &ObjectEntry::x);
         QCOMPARE(Rom().view.selectedIndex, int(farthest - before[0].begin()));
         const int middle = Canvas()->horizontalScrollBar()->value() + Canvas()->viewport()->width() / 2;
         QVERIFY(std::abs(middle - int(farthest->x)) <= 8 ||
@@ -314,7 +327,6 @@ private slots:
             QTest::mouseClick(dialog->findChild<QPushButton*>("flushList"), Qt::LeftButton);
             QTest::keyClick(list, Qt::Key_Return);
         });
-        QVERIFY(window->SaveRomAs(Path("edited.nes")));
 
         CGameRom expected = unedited;
         std::vector<LevelRoom>& rooms = expected.levelSets.at(expected.levels[0].levelSet).rooms;
@@ -331,45 +343,26 @@ private slots:
         lists[0].erase(lists[0].begin() + 4);
         lists[1].clear();
         expected.SaveRom(dir.Path("expected.nes"));
-        QCOMPARE(Differences(dir.Path("expected.nes"), dir.Path("edited.nes")), QStringList{});
+        ExpectSaved("expected.nes", {});
     }
 
     void EditsInTheDialogsReachTheSavedFileAndNothingElse() {
         const QImage before = CanvasView(*window);
-
-        OnNextModal<CLevelPropDlg>([](CLevelPropDlg* dialog) {
-            Keys(dialog->findChild<QSpinBox*>("topOfScreen1"), {Qt::Key_Up});
-            Keys(dialog->findChild<QComboBox*>("paletteSet"), {Qt::Key_Down, Qt::Key_Return});
-        });
-        window->Action(kCmdLevelSettings)->trigger();
+        TypeInto<CLevelPropDlg>(kCmdLevelSettings, {{"topOfScreen1", {Qt::Key_Up}},
+                                                    {"paletteSet", {Qt::Key_Down, Qt::Key_Return}}});
         QVERIFY(CanvasView(*window) != before); // drawn again in the level's new palettes
 
-        OnNextModal<CLevelSetEditorDlg>([](CLevelSetEditorDlg* dialog) {
-            Keys(dialog->findChild<QComboBox*>("music"), {Qt::Key_End, Qt::Key_Return});
-        });
-        window->Action(kCmdCreateLevelSet)->trigger();
+        TypeInto<CLevelSetEditorDlg>(kCmdCreateLevelSet, {{"music", {Qt::Key_End, Qt::Key_Return}}});
 
         window->ShowLevel({false, 1});
-        OnNextModal<CLevelPropDlg>([](CLevelPropDlg* dialog) {
-            Keys(dialog->findChild<QComboBox*>("levelSet"), {Qt::Key_End, Qt::Key_Return}); // the new set
-        });
-        window->Action(kCmdLevelSettings)->trigger();
+        TypeInto<CLevelPropDlg>(kCmdLevelSettings,
+                                {{"levelSet", {Qt::Key_End, Qt::Key_Return}}}); // the new set
+        TypeInto<CGameSettingsDlg>(kCmdGameSettings, {{"lives", {Qt::Key_Up, Qt::Key_Return}}});
+        TypeInto<CBonusLevelSettingsDlg>(kCmdBonusArea, {{"area", {Qt::Key_Down, Qt::Key_Return}}});
 
-        OnNextModal<CGameSettingsDlg>([](CGameSettingsDlg* dialog) {
-            Keys(dialog->findChild<QSpinBox*>("lives"), {Qt::Key_Up, Qt::Key_Return});
-        });
-        window->Action(kCmdGameSettings)->trigger();
-        OnNextModal<CBonusLevelSettingsDlg>([](CBonusLevelSettingsDlg* dialog) {
-            Keys(dialog->findChild<QComboBox*>("area"), {Qt::Key_Down, Qt::Key_Return});
-        });
-        window->Action(kCmdBonusArea)->trigger();
-
-        QVERIFY(window->SaveRomAs(Path("edited.nes")));
         const auto newSet = QString::number(unedited.levelSets.size());
-        QStringList expected = {".levels[0].paletteSet",      ".levels[1].levelSet", ".levelSets[0].tops[0]",
-                                ".levelSets[" + newSet + "]", ".gameSettings.lives", ".bonusArea.area"};
-        expected.sort();
-        QCOMPARE(Differences(dir.Path("unedited.nes"), dir.Path("edited.nes")), expected);
+        ExpectSaved("unedited.nes", {".levels[0].paletteSet", ".levels[1].levelSet", ".levelSets[0].tops[0]",
+                                     ".levelSets[" + newSet + "]", ".gameSettings.lives", ".bonusArea.area"});
     }
 
     void PaletteEditsReachTheSavedRomInExactlyTheirPlaces() {
@@ -402,16 +395,12 @@ private slots:
         });
         window->Action(kCmdPaletteUpdaters)->trigger();
 
-        QVERIFY(window->SaveRomAs(Path("edited.nes")));
-
-        QStringList expected = {QStringLiteral(".paletteSets[%1][1]").arg(levelSet)};
         // The shown updater is the last (level 1-1 names none); the new modifier comes last in it.
         const std::size_t shown = unedited.paletteUpdaters.size() - 1;
         const std::size_t added = unedited.paletteUpdaters.at(shown).modifiers.size();
-        expected << QString::asprintf(".paletteUpdaters[%zu].modifiers[%zu]", shown, added)
-                 << ".otherPalettes[17]";
-        expected.sort();
-        QCOMPARE(Differences(dir.Path("unedited.nes"), dir.Path("edited.nes")), expected);
+        ExpectSaved("unedited.nes",
+                    {QStringLiteral(".paletteSets[%1][1]").arg(levelSet), ".otherPalettes[17]",
+                     QString::asprintf(".paletteUpdaters[%zu].modifiers[%zu]", shown, added)});
     }
 
     // Cancel in the manager drops its imports; the dialogs confirmed hand their edits to the window, and the

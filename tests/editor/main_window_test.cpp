@@ -1,7 +1,5 @@
-// The main window without a ROM and with the sample: opening, rooms, levels, saving, patches, closing; and
-// the editor as a desktop program: how ROM files reach it (command line, drop, recent files, the remembered
-// folder), preferences kept between runs, the emulator, backups, the unsaved changes mark, the canvas zoom
-// and grid.
+// The main window without a ROM and with the sample, and the editor as a desktop program: how ROM files
+// reach it, preferences kept between runs, the emulator, backups, saving, patches, the canvas zoom and grid.
 #include "dialogs/preferences_dlg.h"
 #include "dialogs/select_level_dlg.h"
 #include "editor/editor_settings.h"
@@ -115,12 +113,10 @@ private slots:
         QVERIFY(message.startsWith(QStringLiteral("Unable to load file '%1'.").arg(broken)));
         QVERIFY(message.endsWith(QStringLiteral("Loader returned error: 'CNROM file corrupt'")));
         QVERIFY(window->Canvas()->PictureSize().isEmpty());
-        for (const CommandInfo& command : Commands()) {
-            // Preferences too: the emulator and the colours can be set before a ROM is opened.
-            const bool expected = command.id == kCmdOpen || command.id == kCmdQuit ||
-                                  command.id == kCmdAbout || command.id == kCmdPreferences;
-            QCOMPARE(window->Action(command.id)->isEnabled(), expected);
-        }
+        // Preferences too: the emulator and the colours can be set before a ROM is opened.
+        const QList<CommandId> working = {kCmdOpen, kCmdQuit, kCmdAbout, kCmdPreferences};
+        for (const CommandInfo& command : Commands())
+            QCOMPARE(window->Action(command.id)->isEnabled(), working.contains(command.id));
         for (QAction* action : window->findChild<QToolBar*>("toolBar")->actions())
             QVERIFY(action->isSeparator() || !action->toolTip().isEmpty());
         window->Action(kCmdQuit)->trigger(); // no question without a ROM
@@ -218,11 +214,10 @@ private slots:
         QVERIFY(Open(samplePath));
         CNesCanvas* canvas = window->Canvas();
         canvas->clearFocus(); // the frame stops blinking: only redraws repaint now
-        PaintCounter paints(canvas->viewport());
         QCoreApplication::processEvents();
 
         // An object moves: only the markers are redrawn, and the canvas repaints.
-        paints.count = 0;
+        PaintCounter paints(canvas->viewport());
         window->ApplyChange(Redraw::Overlay, [](CGameRom& rom) { rom.levels[0].objectLists[0][0].x += 8; });
         QCoreApplication::processEvents();
         QVERIFY(paints.count > 0);
@@ -246,16 +241,6 @@ private slots:
         QVERIFY(window->SaveRomAs(Path("saved.nes")));
         QCOMPARE(window->windowTitle(),
                  QStringLiteral("NES Tikaroo Level Editor v1.1.1 [saved.nes] - Level 1-1"));
-    }
-
-    // Without an emulator command the system's program for the file runs the game.
-    void RunGameWithoutAnEmulatorHandsTheRomToTheSystem() {
-        QVERIFY(Open(samplePath));
-        UrlCatcher catcher;
-        QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "Open");
-        window->Action(kCmdRunGame)->trigger();
-        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-        QCOMPARE(catcher.urls, QList<QUrl>{QUrl::fromLocalFile(samplePath)});
     }
 
     // An unsaved edit is saved first (or nothing is exported); the patch makes the saved file of the
@@ -407,8 +392,16 @@ private slots:
     // and a save keeps the old file as .bak unless backups are off. Run from this level runs a copy
     // beginning at the shown level. Run game gives the emulator the file on disk: unsaved changes are
     // saved first, run without, or nothing runs; an emulator that cannot start is reported with the setting.
+    // Without an emulator command the system's program for the file runs the game.
     void SavingClosingAndRunningTheGame() {
-        QVERIFY(Open(QString::fromStdString(dir.Write("game.nes", sampleFile))));
+        const QString game = QString::fromStdString(dir.Write("game.nes", sampleFile));
+        QVERIFY(Open(game));
+        UrlCatcher catcher;
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "Open");
+        window->Action(kCmdRunGame)->trigger();
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        QCOMPARE(catcher.urls, QList<QUrl>{QUrl::fromLocalFile(game)});
+
         // The emulator links `target` to the ROM it is given: a link appears whole at once, a copy could be
         // read half written.
         const QString target = Path("run.nes");
@@ -426,8 +419,8 @@ private slots:
         window->ShowLevel({false, 6});
         window->Action(kCmdRunFromLevel)->trigger();
         QTRY_VERIFY(QFile::exists(target));
-        QCOMPARE(int(SettingsOf(target).beginArea), 1);
-        QCOMPARE(int(SettingsOf(target).beginRound), 2);
+        QCOMPARE(std::pair(int(SettingsOf(target).beginArea), int(SettingsOf(target).beginRound)),
+                 std::pair(1, 2));
         QFile::remove(target);
 
         window->ApplyChange(Redraw::Nothing, [](CGameRom& rom) { rom.gameSettings.lives = 7; });
@@ -463,7 +456,7 @@ private slots:
         window->close();
         QVERIFY(!window->isVisible());
         QCOMPARE(TempDir::Read(dir.Path("game.nes.bak")), old);
-        QCOMPARE(int(SettingsOf(Path("game.nes")).lives), 8);
+        QCOMPARE(int(SettingsOf(game).lives), 8);
     }
 
     // A colour file of the wrong size is refused in the dialog; a good one recolours the canvas and is
