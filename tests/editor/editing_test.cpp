@@ -1,7 +1,5 @@
-// Editing the sample in the real window: the shown level (room keys, undo and redo, the rooms map,
-// objects with the mouse, the keys and the menu, the objects manager) and the edit commands with their
-// dialogs (levels, level sets, game settings, the bonus area, palettes, graphics sets). The dialogs are
-// driven by keys and the mouse, and the saved file differs from the unedited save in exactly the edits.
+// Editing the sample in the real window: rooms and objects on the canvas, the objects manager and the edit
+// dialogs, driven by keys and the mouse; the saved file differs from the unedited save in exactly the edits.
 #include "dialogs/bonus_level_settings_dlg.h"
 #include "dialogs/game_settings_dlg.h"
 #include "dialogs/graphic_set_editor_dlg.h"
@@ -295,10 +293,14 @@ private slots:
             Keys(KeyCanvas(dialog), {Qt::Key_Home, Qt::Key_Left, Qt::Key_Return}); // Home: not a room key
         });
         QVERIFY(window->Action(kCmdUndoRoom)->isEnabled());
+        CGameRom expected = unedited;
+        std::vector<LevelRoom>& rooms = expected.levelSets.at(expected.levels[0].levelSet).rooms;
         const std::vector<FieldKeys> roomKeys = RoomKeys(Rom());
         for (std::size_t i = 0; i < roomKeys.size(); ++i) {
             GoToRoom(static_cast<int>(i) + 1);
             Key(roomKeys[i].up);
+            std::uint8_t& field = rooms[i + 1].*roomKeys[i].field;
+            field = static_cast<std::uint8_t>((field + 1) % (roomKeys[i].top + 1));
         }
         Key(Qt::Key_Space, Qt::ControlModifier);
         Key(Qt::Key_Right);
@@ -328,12 +330,6 @@ private slots:
             QTest::keyClick(list, Qt::Key_Return);
         });
 
-        CGameRom expected = unedited;
-        std::vector<LevelRoom>& rooms = expected.levelSets.at(expected.levels[0].levelSet).rooms;
-        for (std::size_t i = 0; i < roomKeys.size(); ++i) {
-            std::uint8_t& field = rooms[i + 1].*roomKeys[i].field;
-            field = static_cast<std::uint8_t>((field + 1) % (roomKeys[i].top + 1));
-        }
         rooms[9] = rooms[8];
         rooms[10].setRoom = static_cast<std::uint8_t>(std::max(0, rooms[10].setRoom - 1));
         ObjectLists& lists = expected.levels[0].objectLists;
@@ -347,35 +343,15 @@ private slots:
     }
 
     void EditsInTheDialogsReachTheSavedFileAndNothingElse() {
-        const QImage before = CanvasView(*window);
-        TypeInto<CLevelPropDlg>(kCmdLevelSettings, {{"topOfScreen1", {Qt::Key_Up}},
-                                                    {"paletteSet", {Qt::Key_Down, Qt::Key_Return}}});
-        QVERIFY(CanvasView(*window) != before); // drawn again in the level's new palettes
-
-        TypeInto<CLevelSetEditorDlg>(kCmdCreateLevelSet, {{"music", {Qt::Key_End, Qt::Key_Return}}});
-
-        window->ShowLevel({false, 1});
-        TypeInto<CLevelPropDlg>(kCmdLevelSettings,
-                                {{"levelSet", {Qt::Key_End, Qt::Key_Return}}}); // the new set
-        TypeInto<CGameSettingsDlg>(kCmdGameSettings, {{"lives", {Qt::Key_Up, Qt::Key_Return}}});
-        TypeInto<CBonusLevelSettingsDlg>(kCmdBonusArea, {{"area", {Qt::Key_Down, Qt::Key_Return}}});
-
-        const auto newSet = QString::number(unedited.levelSets.size());
-        ExpectSaved("unedited.nes", {".levels[0].paletteSet", ".levels[1].levelSet", ".levelSets[0].tops[0]",
-                                     ".levelSets[" + newSet + "]", ".gameSettings.lives", ".bonusArea.area"});
-    }
-
-    void PaletteEditsReachTheSavedRomInExactlyTheirPlaces() {
-        const QImage shownBefore = CanvasView(*window);
-        const std::size_t levelSet = window->Rom().levels[0].paletteSet;
-
+        QImage before = CanvasView(*window);
+        const std::size_t paletteSet = window->Rom().levels[0].paletteSet;
         OnNextModal<CPalEditorDlg>([](CPalEditorDlg* editor) {
             CBoxGridCanvas* canvas = test::Canvas(editor);
             canvas->Select(1);
             Keys(canvas, {Qt::Key_Plus, Qt::Key_Return});
         });
         window->Action(kCmdPalettesEditor)->trigger();
-        QVERIFY(CanvasView(*window) != shownBefore);
+        QVERIFY(CanvasView(*window) != before);
 
         OnNextModal<CPalEditorDlg>([](CPalEditorDlg* editor) {
             editor->findChild<QComboBox*>()->setCurrentIndex(1);
@@ -395,11 +371,27 @@ private slots:
         });
         window->Action(kCmdPaletteUpdaters)->trigger();
 
+        before = CanvasView(*window);
+        TypeInto<CLevelPropDlg>(kCmdLevelSettings, {{"topOfScreen1", {Qt::Key_Up}},
+                                                    {"paletteSet", {Qt::Key_Down, Qt::Key_Return}}});
+        QVERIFY(CanvasView(*window) != before); // drawn again in the level's new palettes
+
+        TypeInto<CLevelSetEditorDlg>(kCmdCreateLevelSet, {{"music", {Qt::Key_End, Qt::Key_Return}}});
+
+        window->ShowLevel({false, 1});
+        TypeInto<CLevelPropDlg>(kCmdLevelSettings,
+                                {{"levelSet", {Qt::Key_End, Qt::Key_Return}}}); // the new set
+        TypeInto<CGameSettingsDlg>(kCmdGameSettings, {{"lives", {Qt::Key_Up, Qt::Key_Return}}});
+        TypeInto<CBonusLevelSettingsDlg>(kCmdBonusArea, {{"area", {Qt::Key_Down, Qt::Key_Return}}});
+
         // The shown updater is the last (level 1-1 names none); the new modifier comes last in it.
         const std::size_t shown = unedited.paletteUpdaters.size() - 1;
         const std::size_t added = unedited.paletteUpdaters.at(shown).modifiers.size();
+        const auto newSet = QString::number(unedited.levelSets.size());
         ExpectSaved("unedited.nes",
-                    {QStringLiteral(".paletteSets[%1][1]").arg(levelSet), ".otherPalettes[17]",
+                    {".levels[0].paletteSet", ".levels[1].levelSet", ".levelSets[0].tops[0]",
+                     ".levelSets[" + newSet + "]", ".gameSettings.lives", ".bonusArea.area",
+                     QStringLiteral(".paletteSets[%1][1]").arg(paletteSet), ".otherPalettes[17]",
                      QString::asprintf(".paletteUpdaters[%zu].modifiers[%zu]", shown, added)});
     }
 

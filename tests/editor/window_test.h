@@ -12,8 +12,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QListWidget>
-#include <QSpinBox>
-#include <QTest>
 #include <QTreeWidget>
 #include <QUrl>
 
