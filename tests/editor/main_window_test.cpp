@@ -323,10 +323,26 @@ private slots:
                                              "new file."));
     }
 
-    // Newest first, each file once, at most eight; a file that is gone is shown disabled; an entry
-    // opens its file; "Clear list" empties the menu.
-    void RecentFilesOrderLimitAndClear() {
+    // The folder of a file chosen in one run's dialog is where the next run's dialogs begin. Recent files:
+    // newest first, each file once, at most eight; a file that is gone is shown disabled; an entry opens its
+    // file; "Clear list" empties the menu.
+    void TheLastFolderAndTheRecentFilesAreRemembered() {
+        QVERIFY(QDir().mkpath(Path("roms")));
+        const QString copy = Path("roms/copy.nes");
+        QVERIFY(QFile::copy(samplePath, copy));
         QVERIFY(Open());
+        ChooseFile(copy);
+        window->Action(kCmdOpen)->trigger();
+        QCOMPARE(window->RomFilePath(), copy);
+        QVERIFY(Open()); // the next run
+        QString folder;
+        OnNextModal<QFileDialog>([&](QFileDialog* files) {
+            folder = files->directory().absolutePath();
+            files->reject();
+        });
+        window->Action(kCmdOpen)->trigger();
+        QCOMPARE(folder, Path("roms"));
+
         QStringList paths;
         for (int i = 0; i < 9; ++i) {
             paths << QString::fromStdString(dir.Write("rom" + std::to_string(i) + ".nes", {}));
@@ -355,25 +371,6 @@ private slots:
         QCOMPARE(recent->actions().size(), 1);
         QVERIFY(!recent->menuAction()->isEnabled());
         QVERIFY(editor_settings::RecentFiles().isEmpty());
-    }
-
-    // The folder of a file chosen in one run's dialog is where the next run's dialogs begin.
-    void TheLastFolderIsRemembered() {
-        QVERIFY(QDir().mkpath(Path("roms")));
-        const QString copy = Path("roms/copy.nes");
-        QVERIFY(QFile::copy(samplePath, copy));
-        QVERIFY(Open());
-        ChooseFile(copy);
-        window->Action(kCmdOpen)->trigger();
-        QCOMPARE(window->RomFilePath(), copy);
-        QVERIFY(Open()); // the next run
-        QString folder;
-        OnNextModal<QFileDialog>([&](QFileDialog* files) {
-            folder = files->directory().absolutePath();
-            files->reject();
-        });
-        window->Action(kCmdOpen)->trigger();
-        QCOMPARE(folder, Path("roms"));
     }
 
     void EmulatorCommandIsSplitAndTheRomPathPlaced() {
@@ -405,8 +402,7 @@ private slots:
         // The emulator links `target` to the ROM it is given: a link appears whole at once, a copy could be
         // read half written.
         const QString target = Path("run.nes");
-        Preferences preferences{QStringLiteral("ln -s %f \"%1\"").arg(target), {}, false};
-        window->ApplyPreferences(preferences, NesColorSet);
+        window->ApplyPreferences({QStringLiteral("ln -s %f \"%1\"").arg(target), {}, false}, NesColorSet);
         QVERIFY(window->SaveRomAs({}));
         QVERIFY(!std::filesystem::exists(dir.Path("game.nes.bak")));
         const Bytes saved = TempDir::Read(dir.Path("game.nes"));
