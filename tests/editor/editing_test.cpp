@@ -88,7 +88,6 @@ void AnswerBox(const QString& text, QMessageBox::StandardButton button) {
     });
 }
 
-// Chooses object `id` in the next object settings dialog and presses OK.
 void ChooseIdInNextSettings(int id) {
     OnNextModal<CObjectSettingsDlg>([id](CObjectSettingsDlg* dialog) {
         auto* box = dialog->findChild<QComboBox*>("objectId");
@@ -125,9 +124,6 @@ class EditingTest : public WindowTest {
     const CGameRom& Rom() const { return window->Rom(); }
     CNesCanvas* Canvas() const { return window->Canvas(); }
     const ObjectsList& List(std::size_t list) const { return ObjectsLevel(Rom())->objectLists[list]; }
-    QPoint MarkerPoint(const ObjectEntry& entry) const {
-        return {static_cast<int>(entry.x - Rom().ObjectsOrigin()), entry.canvasY};
-    }
     void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) { QTest::keyClick(Canvas(), key, modifiers); }
     // Presses a shortcut of the window and runs `act` on the dialog it opens.
     template <typename Dialog, typename Act>
@@ -222,8 +218,16 @@ private slots:
         QCOMPARE(Rom().view.selectedIndex, 1);
     }
 
+    // Before any click: deleting asks first and then finds no selection; inserting lands at the start.
     // Objects are dragged in bonus levels too, but their rooms cannot be edited.
-    void DraggingMovesInStepsOfEightAlsoInBonusLevelsWhoseRoomsStay() {
+    void InsertingLandsAtTheClickPointOrTheStartAndDraggingInStepsOfEight() {
+        AnswerBox(QStringLiteral("Are you sure that you want to delete selected object?"), QMessageBox::Yes);
+        AnswerBox(QStringLiteral("No any object was selected"), QMessageBox::Ok);
+        window->Action(kCmdDeleteObject)->trigger();
+        ChooseIdInNextSettings(7);
+        window->Action(kCmdInsertObject)->trigger();
+        QCOMPARE(List(0).back().x, 0U);
+
         window->ShowLevel({.bonus = true, .index = 0}); // the main level's drag is the edited sample's
         const ObjectEntry entry = List(0)[0];
         DragPicture(Canvas(), MarkerPoint(entry), 21);
@@ -236,16 +240,6 @@ private slots:
         QVERIFY(LevelSetOf(Rom(), *ShownLevel(Rom()))->rooms == before.rooms);
         for (const CommandId command : {kCmdUndoRoom, kCmdSelectRoom, kCmdRunFromLevel})
             QVERIFY(!window->Action(command)->isEnabled());
-    }
-
-    // Before any click: deleting asks first and then finds no selection; inserting lands at the start.
-    void InsertingLandsAtTheClickPointOrTheStart() {
-        AnswerBox(QStringLiteral("Are you sure that you want to delete selected object?"), QMessageBox::Yes);
-        AnswerBox(QStringLiteral("No any object was selected"), QMessageBox::Ok);
-        window->Action(kCmdDeleteObject)->trigger();
-        ChooseIdInNextSettings(7);
-        window->Action(kCmdInsertObject)->trigger();
-        QCOMPARE(List(0).back().x, 0U);
 
         window->ShowLevel({.bonus = true, .index = 2});
         ClickOnPicture(Canvas(), {333, 100}); // nothing there

@@ -41,7 +41,6 @@ void PickBonusLevelInNextDialog(int row, const std::function<void()>& afterwards
     });
 }
 
-// Counts the paint events of a widget.
 class PaintCounter : public QObject {
 public:
     explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
@@ -194,7 +193,9 @@ private slots:
 
     // Background steps far steeper than the game's would make a canvas of gigabytes: the level is drawn
     // cut at the height limit and the status bar says so; the save keeps the steps as they were read.
-    void ASteepLevelIsDrawnCutAndSavedAsRead() {
+    // Changes redraw the canvas and mark the file modified; a failed save says so and changes nothing, Save
+    // as writes the ROM and renames the window.
+    void ASteepLevelIsSavedAsReadAndChangesRedrawUntilSaveAs() {
         Bytes steep = sampleFile;
         std::fill_n(steep.begin() + kStepTableOffset, 8, 0x7F);
         QVERIFY(Open(QString::fromStdString(dir.Write("steep.nes", steep))));
@@ -206,12 +207,7 @@ private slots:
         Bytes plainSaved = TempDir::Read(dir.Path("plain-saved.nes"));
         std::fill_n(plainSaved.begin() + kStepTableOffset, 8, 0x7F);
         QVERIFY(TempDir::Read(dir.Path("steep-saved.nes")) == plainSaved);
-    }
 
-    // Changes redraw the canvas and mark the file modified; a failed save says so and changes nothing, Save
-    // as writes the ROM and renames the window.
-    void ChangesRedrawAndSaveAsWritesTheRom() {
-        QVERIFY(Open(samplePath));
         CNesCanvas* canvas = window->Canvas();
         canvas->clearFocus(); // the frame stops blinking: only redraws repaint now
         QCoreApplication::processEvents();
@@ -234,9 +230,9 @@ private slots:
         QString message;
         AnswerNextMessageBox(QMessageBox::Ok, &message);
         QVERIFY(!window->SaveRomAs(Path("no/such/folder/x.nes")));
-        QVERIFY(message.startsWith(QStringLiteral("Unable to save file '%1'.").arg(samplePath)));
+        QVERIFY(message.startsWith(QStringLiteral("Unable to save file '%1'.").arg(Path("plain-saved.nes"))));
         QVERIFY(message.endsWith(QStringLiteral("Loader returned error: 'Write error'")));
-        QVERIFY(window->windowTitle().contains(QStringLiteral("[sample.nes*]")));
+        QVERIFY(window->windowTitle().contains(QStringLiteral("[plain-saved.nes*]")));
 
         QVERIFY(window->SaveRomAs(Path("saved.nes")));
         QCOMPARE(window->windowTitle(),
@@ -522,9 +518,7 @@ private slots:
         QVERIFY(CMainWindow().Action(kCmdShowGrid)->isChecked());
 
         // A click at any zoom picks the same room, object and click point as at actual size.
-        const ObjectEntry& object = ObjectsLevel(window->Rom())->objectLists[0][1];
-        const QPoint target(static_cast<int>(object.x - window->Rom().ObjectsOrigin()) + 2,
-                            object.canvasY + 2);
+        const QPoint target = MarkerPoint(ObjectsLevel(window->Rom())->objectLists[0][1]) + QPoint(2, 2);
         std::optional<std::tuple<int, int, int, QPoint, QRect>> atActualSize;
         for (int step : {0, 1, CNesCanvas::kMinZoomStep, CNesCanvas::kMaxZoomStep}) {
             window->ShowLevel({false, 0});

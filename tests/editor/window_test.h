@@ -27,6 +27,11 @@ protected:
 
     QString Path(const std::string& name) const { return QString::fromStdString(dir.Path(name)); }
 
+    // Where the marker of `entry` was last drawn on the level picture.
+    QPoint MarkerPoint(const ObjectEntry& entry) const {
+        return {static_cast<int>(entry.x - window->Rom().ObjectsOrigin()), entry.canvasY};
+    }
+
     // Makes the window active again: shortcuts reach only the active window, and the offscreen platform
     // does not hand the activation back when a dialog closes.
     bool Activate() {
