@@ -168,7 +168,7 @@ private slots:
 
     void cleanup() { window.reset(); }
 
-    void EveryRoomFieldWrapsBothWaysAndUndoKeepsAHundredChanges() {
+    void RoomFieldsWrapUndoKeepsAHundredAndClicksPickObjects() {
         GoToRoom(3);
         for (const FieldKeys& k : RoomKeys(Rom())) {
             const int start = Rom().ReadRoom(3).*k.field;
@@ -190,9 +190,8 @@ private slots:
         QCOMPARE(Rom().ReadRoom(1).scroll, std::uint8_t((scroll + 2) % 3));
         Key(Qt::Key_Q);
         QVERIFY(!window->Action(kCmdRedoRoom)->isEnabled());
-    }
 
-    void ClicksPickOneObjectOrAskAmongSeveral() {
+        // A click picks one object, or asks among several at the same place.
         const ObjectEntry first = List(0)[1];
         ClickOnPicture(Canvas(), MarkerPoint(first) + QPoint(-8, 8)); // the corner of its 17-pixel box
         QString message;
