@@ -369,18 +369,6 @@ private slots:
         QVERIFY(editor_settings::RecentFiles().isEmpty());
     }
 
-    void EmulatorCommandIsSplitAndTheRomPathPlaced() {
-        const QString rom = QStringLiteral("/games/my hack.nes");
-        const std::pair<QString, std::optional<EmulatorLaunch>> cases[] = {
-            {"\"/opt/An Emulator/run\" -rom=%f -x",
-             EmulatorLaunch{"/opt/An Emulator/run", {"-rom=" + rom, "-x"}}},
-            {"emulator", EmulatorLaunch{"emulator", {rom}}},
-            {"emulator \"%f\" %f", EmulatorLaunch{"emulator", {rom, rom}}},
-            {"   ", std::nullopt},
-        };
-        for (const auto& [command, launch] : cases) QCOMPARE(BuildEmulatorLaunch(command, rom), launch);
-    }
-
     // The title marks unsaved changes; closing asks to save them (the plain question without changes),
     // and a save keeps the old file as .bak unless backups are off. Run from this level runs a copy
     // beginning at the shown level. Run game gives the emulator the file on disk: unsaved changes are
@@ -411,8 +399,8 @@ private slots:
         window->ShowLevel({false, 6});
         window->Action(kCmdRunFromLevel)->trigger();
         QTRY_VERIFY(QFile::exists(target));
-        QCOMPARE(std::pair(int(SettingsOf(target).beginArea), int(SettingsOf(target).beginRound)),
-                 std::pair(1, 2));
+        QCOMPARE(int(SettingsOf(target).beginArea), 1);
+        QCOMPARE(int(SettingsOf(target).beginRound), 2);
         QFile::remove(target);
 
         window->ApplyChange(Redraw::Nothing, [](CGameRom& rom) { rom.gameSettings.lives = 7; });
@@ -449,15 +437,27 @@ private slots:
         QVERIFY(!window->isVisible());
         QCOMPARE(TempDir::Read(dir.Path("game.nes.bak")), old);
         QCOMPARE(int(SettingsOf(game).lives), 8);
+
+        // The emulator command is split and the ROM path placed.
+        const QString rom = QStringLiteral("/games/my hack.nes");
+        const std::pair<QString, std::optional<EmulatorLaunch>> cases[] = {
+            {"\"/opt/An Emulator/run\" -rom=%f -x",
+             EmulatorLaunch{"/opt/An Emulator/run", {"-rom=" + rom, "-x"}}},
+            {"emulator", EmulatorLaunch{"emulator", {rom}}},
+            {"emulator \"%f\" %f", EmulatorLaunch{"emulator", {rom, rom}}},
+            {"   ", std::nullopt},
+        };
+        for (const auto& [command, launch] : cases) QCOMPARE(BuildEmulatorLaunch(command, rom), launch);
     }
 
-    // A colour file of the wrong size is refused in the dialog; a good one recolours the canvas and is
-    // kept for the next run.
-    void PreferencesDialogTakesAColourFile() {
+    // A colour file of the wrong size is refused in the dialog; a good one recolours the canvas and is kept
+    // for the next run. Ctrl with the wheel zooms around the mouse, the commands step and reset the zoom,
+    // the plus key alone is a room key, and the zoom and the grid are kept for the next window.
+    void ColoursAreKeptAndZoomKeepsThePointUnderTheMouseAndWhatAClickHits() {
+        QVERIFY(Open(samplePath));
         const QString good = QString::fromStdString(dir.Write("grey.pal", Bytes(192, 0x12)));
         const QString bad = QString::fromStdString(dir.Write("short.pal", Bytes(100, 0)));
-        QVERIFY(Open(samplePath));
-        const QImage before = window->Canvas()->grab().toImage();
+        const QImage plain = window->Canvas()->grab().toImage();
 
         QString message;
         OnNextModal<CPreferencesDlg>([&](CPreferencesDlg* dialog) {
@@ -475,16 +475,11 @@ private slots:
         QCOMPARE(message, QStringLiteral(
                               "Unable to use the colour file '%1'.\n\nA colour file holds 192 or 1536 bytes")
                               .arg(bad));
-        QVERIFY(window->Canvas()->grab().toImage() != before);
+        QVERIFY(window->Canvas()->grab().toImage() != plain);
         QVERIFY(!window->Modified());
         QCOMPARE(editor_settings::LoadPreferences(), (Preferences{QStringLiteral("emu %f"), good, true}));
         window->ApplyPreferences({}, NesColorSet);
-    }
 
-    // Ctrl with the wheel zooms around the mouse, the commands step and reset the zoom, the plus key alone
-    // is a room key, and the zoom and the grid are kept for the next window.
-    void ZoomKeepsThePointUnderTheMouseAndWhatAClickHits() {
-        QVERIFY(Open(samplePath));
         window->resize(600, 450); // smaller than the level picture at 1/2, so that every zoom can scroll
         CNesCanvas* canvas = window->Canvas();
         canvas->horizontalScrollBar()->setValue(1000);
