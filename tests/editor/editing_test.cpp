@@ -118,7 +118,7 @@ void ImportIntoBankOne(CGraphicSetManDlg* manager, const QString& sheet) {
 
 class EditingTest : public WindowTest {
     Q_OBJECT
-    QString sheetPath;
+    const QString sheetPath = Path("sheet.png");
     CGameRom unedited; // the sample saved without edits and opened again
 
     const CGameRom& Rom() const { return window->Rom(); }
@@ -158,7 +158,6 @@ private slots:
         unedited.LoadRom(samplePath.toStdString());
         unedited.SaveRom(dir.Path("unedited.nes"));
         unedited.LoadRom(dir.Path("unedited.nes"));
-        sheetPath = Path("sheet.png");
         QVERIFY(WritePngFile(DrawTileSheet(PatternedTiles(), kAscendingGreys), sheetPath));
     }
     void init() {

@@ -41,16 +41,13 @@ void PickBonusLevelInNextDialog(int row, const std::function<void()>& afterwards
     });
 }
 
-class PaintCounter : public QObject {
-public:
+struct PaintCounter : QObject {
     explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
-    int count = 0;
-
-protected:
     bool eventFilter(QObject* /*watched*/, QEvent* event) override {
         if (event->type() == QEvent::Paint) ++count;
         return false;
     }
+    int count = 0;
 };
 
 // Takes the URLs that would go to the system's programs.
@@ -295,34 +292,10 @@ private slots:
         editor.waitForFinished();
     }
 
-    // Only one local .nes file is taken; it opens, and while a ROM is loaded the drop is refused as Open
-    // refuses.
-    void ADroppedRomOpensOnce() {
-        const QUrl nes = QUrl::fromLocalFile(QStringLiteral("/games/a.nes"));
-        const std::tuple<const char*, QList<QUrl>, bool> cases[] = {
-            {"nes", {nes}, true},
-            {"upper case", {QUrl::fromLocalFile(QStringLiteral("/games/A.NES"))}, true},
-            {"other file", {QUrl::fromLocalFile(QStringLiteral("/games/a.txt"))}, false},
-            {"two files", {nes, nes}, false},
-            {"remote", {QUrl(QStringLiteral("https://example.org/a.nes"))}, false},
-        };
-        QVERIFY(Open());
-        QVERIFY(window->acceptDrops());
-        for (const auto& [name, urls, taken] : cases) QVERIFY2(Drag(*window, urls, false) == taken, name);
-
-        QVERIFY(Drag(*window, {QUrl::fromLocalFile(samplePath)}, true));
-        QTRY_COMPARE(window->RomFilePath(), samplePath);
-        QString warning;
-        QVERIFY(Drag(*window, {QUrl::fromLocalFile(Path("other.nes"))}, true));
-        AnswerNextMessageBox(QMessageBox::Ok, &warning); // after the open that the drop has queued
-        QTRY_COMPARE(warning, QStringLiteral("File already loaded.\nClose the editor and open again to load "
-                                             "new file."));
-    }
-
     // The folder of a file chosen in one run's dialog is where the next run's dialogs begin. Recent files:
     // newest first, each file once, at most eight; a file that is gone is shown disabled; an entry opens its
     // file; "Clear list" empties the menu.
-    void TheLastFolderAndTheRecentFilesAreRemembered() {
+    void TheLastFolderADroppedFileAndTheRecentFiles() {
         QVERIFY(QDir().mkpath(Path("roms")));
         const QString copy = Path("roms/copy.nes");
         QVERIFY(QFile::copy(samplePath, copy));
@@ -338,6 +311,28 @@ private slots:
         });
         window->Action(kCmdOpen)->trigger();
         QCOMPARE(folder, Path("roms"));
+
+        // Only one local .nes file is taken; while a ROM is loaded its drop is refused as Open refuses.
+        const QUrl nes = QUrl::fromLocalFile(QStringLiteral("/games/a.nes"));
+        const std::tuple<const char*, QList<QUrl>, bool> cases[] = {
+            {"nes", {nes}, true},
+            {"upper case", {QUrl::fromLocalFile(QStringLiteral("/games/A.NES"))}, true},
+            {"other file", {QUrl::fromLocalFile(QStringLiteral("/games/a.txt"))}, false},
+            {"two files", {nes, nes}, false},
+            {"remote", {QUrl(QStringLiteral("https://example.org/a.nes"))}, false},
+        };
+        QVERIFY(window->acceptDrops());
+        for (const auto& [name, urls, taken] : cases) QVERIFY2(Drag(*window, urls, false) == taken, name);
+
+        QVERIFY(Drag(*window, {QUrl::fromLocalFile(samplePath)}, true));
+        QTRY_COMPARE(window->RomFilePath(), samplePath);
+        QString warning;
+        QVERIFY(Drag(*window, {QUrl::fromLocalFile(Path("other.nes"))}, true));
+        AnswerNextMessageBox(QMessageBox::Ok, &warning); // after the open that the drop has queued
+        QTRY_COMPARE(warning, QStringLiteral("File already loaded.\nClose the editor and open again to load "
+                                             "new file."));
+
+        QVERIFY(Open());
 
         QStringList paths;
         for (int i = 0; i < 9; ++i) {
