@@ -40,7 +40,7 @@ TEST(GameRomLoad, ALoadReplacesTheTablesAndAFailedOneLeavesThemEmpty) {
         SCOPED_TRACE(path);
         CGameRom rom;
         FillTables(rom);
-        EXPECT_EQ(test::ErrorText<RomError>([&] { rom.LoadRom(path); }), error);
+        EXPECT_EQ(test::ErrorText<RomError>([&rom, &file = path] { rom.LoadRom(file); }), error);
         const bool loaded = error.empty();
         EXPECT_EQ(rom.FileName(), loaded ? path : "");
         EXPECT_EQ(rom.cpuWindow.empty(), !loaded);
