@@ -83,11 +83,11 @@ TEST(CliConvertAndSave, TheSampleBecomesAnExpandedImageThatWritesToItself) {
     const std::string small = dir.Write("small.nes", test::MakeOriginalFile(2, 1));
     const std::string out = dir.Path("out.nes");
     test::ExpectRefusals({{{"convert", small, out}, 1, "CHR data of an original image must be 32 KB"},
-                          {{"convert", small}, 2, ""},
-                          {{"make-sample"}, 2, ""},
+                          {{"convert", small}, 2, "usage: tikaroo-cli convert"},
+                          {{"make-sample"}, 2, "usage: tikaroo-cli make-sample"},
                           {{"make-sample", dir.Path("no/folder/sample.nes")}, 1, "cannot write"},
                           {{"save", original, dir.Path("no/folder/out.nes")}, 1, "Write error"},
-                          {{"save", dir.Path("missing.nes"), out}, 1, ""}},
+                          {{"save", dir.Path("missing.nes"), out}, 1, "CNROM file corrupt"}},
                          {out});
 }
 

@@ -92,14 +92,14 @@ TEST(CliRender, RefusesBadArgumentsAndBadFilesAndWritesNothing) {
     const std::string missing = dir.Path("none.nes");
     const std::string sample = SamplePath();
     CGameRom rom;
-    rom.LoadRom(SamplePath());
+    rom.LoadRom(sample);
     rom.bonusArea.area = 37;
     rom.SaveRom(dir.Path("bonus-37.nes"));
     const std::string missingLevel = "The bonus area names a level that does not exist";
     test::ExpectRefusals(
-        {{{"render", sample, "-o", out}, 2, ""},
+        {{{"render", sample, "-o", out}, 2, "usage: tikaroo-cli render"},
          {{"render", sample, "--frobnicate", "-o", out}, 2, "Unknown option 'frobnicate'"},
-         {{"render", sample, "--level", "1-1", "--all", "-o", out}, 2, ""},
+         {{"render", sample, "--level", "1-1", "--all", "-o", out}, 2, "usage: tikaroo-cli render"},
          {{"render", sample, "--level", "9-1", "-o", out}, 2, "area 1-8 and round 1-4"},
          {{"render", sample, "--bonus", "10", "-o", out}, 2, "not a number 1-9"},
          {{"render", sample, "--level", "1-1", "--compression", "10", "-o", out}, 2, "not a number 0-9"},
