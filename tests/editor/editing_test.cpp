@@ -105,9 +105,7 @@ QImage CanvasView(CMainWindow& window) {
 void ImportIntoBankOne(CGraphicSetManDlg* manager, const QString& sheet) {
     auto* list = manager->findChild<QTreeWidget*>();
     ClickItem(list, list->topLevelItem(0));
-    OnNextModal<QFileDialog>([sheet](QFileDialog* files) {
-        files->selectFile(sheet);
-        static_cast<QDialog*>(files)->accept();
+    ChooseFile(sheet, [] {
         OnNextModal<CTileImportDlg>(
             [](CTileImportDlg* importer) { QTest::keyClick(importer, Qt::Key_Return); });
     });
