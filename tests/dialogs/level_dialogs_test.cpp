@@ -20,15 +20,15 @@ using test::ClickBox;
 
 class LevelDialogsTest : public QObject {
     Q_OBJECT
-    const Bytes sample = sample::MakeSampleGame().file;
     test::TempDir dir;
+    const std::string samplePath = dir.Write("sample.nes", sample::MakeSampleGame().file);
     CGameRom rom;
 
 private slots:
     // Every test starts from the sample as opened.
     void init() {
         rom = CGameRom{};
-        rom.LoadRom(dir.Write("sample.nes", sample));
+        rom.LoadRom(samplePath);
     }
 
     void EditsGoToTheLevelAndTheTopsStayThoseOfTheSetItHadWhenOpened() {
