@@ -394,8 +394,8 @@ private slots:
         window->ShowLevel({false, 6});
         window->Action(kCmdRunFromLevel)->trigger();
         QTRY_VERIFY(QFile::exists(target));
-        QCOMPARE(int(SettingsOf(target).beginArea), 1);
-        QCOMPARE(int(SettingsOf(target).beginRound), 2);
+        const GameSettings fromLevel = SettingsOf(target);
+        QCOMPARE(std::pair(int(fromLevel.beginArea), int(fromLevel.beginRound)), std::pair(1, 2));
         QFile::remove(target);
 
         window->ApplyChange(Redraw::Nothing, [](CGameRom& rom) { rom.gameSettings.lives = 7; });
