@@ -113,8 +113,8 @@ private slots:
         const QList<CommandId> working = {kCmdOpen, kCmdQuit, kCmdAbout, kCmdPreferences};
         for (const CommandInfo& command : Commands())
             QCOMPARE(window->Action(command.id)->isEnabled(), working.contains(command.id));
-        for (QAction* action : window->findChild<QToolBar*>("toolBar")->actions())
-            QVERIFY(action->isSeparator() || !action->toolTip().isEmpty());
+        for (QAction* action : window->findChild<QToolBar*>("toolBar")->actions()) // a tip of its own
+            QVERIFY(action->isSeparator() || !Command(CommandId(action->data().toInt())).toolTip.empty());
         window->Action(kCmdQuit)->trigger(); // no question without a ROM
         QVERIFY(!window->isVisible());
     }
