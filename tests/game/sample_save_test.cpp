@@ -3,7 +3,7 @@
 #include "game/game_rom.h"
 #include "game/graphics_lost_on_reopen.h"
 #include "game/level_selection.h"
-#include "sample_game.h"
+#include "opened_sample.h"
 #include "support/model_compare.h"
 #include "support/temp_dir.h"
 
@@ -36,8 +36,7 @@ TEST(SampleSave, SampleOpensAsMeantAndReopensAfterASaveToTheSameModelAndBytes) {
 
 TEST(SampleSave, RoomsAndSetsThatNoLevelUsesAreNamedAfterTheSave) {
     const test::TempDir dir;
-    CGameRom rom;
-    rom.LoadRom(dir.Write("sample.nes", sample::MakeSampleGame().file));
+    CGameRom rom = test::OpenedSample();
     EXPECT_TRUE(GraphicsLostOnReopen(rom).empty());
 
     EditGraphicSets sets = *rom.ExpandGraphicSets();
@@ -66,7 +65,8 @@ TEST(SampleSave, RoomsAndSetsThatNoLevelUsesAreNamedAfterTheSave) {
 TEST(SampleSave, CopyBeginningHereDiffersFromASaveOnlyInTheStart) {
     const test::TempDir dir;
     CGameRom rom;
-    const std::string path = dir.Write("sample.nes", sample::MakeSampleGame().file);
+    const Bytes file = sample::MakeSampleGame().file;
+    const std::string path = dir.Write("sample.nes", file);
     rom.LoadRom(path);
     rom.gameSettings.lives = 5; // an unsaved edit goes into the copy
     SelectLevel(rom, {false, 13});
@@ -74,7 +74,7 @@ TEST(SampleSave, CopyBeginningHereDiffersFromASaveOnlyInTheStart) {
     ASSERT_TRUE(rom.SaveCopyBeginningHere(dir.Path("copy.nes")));
     EXPECT_EQ(rom.FileName(), path);
     EXPECT_EQ(rom.gameSettings, settings);
-    EXPECT_EQ(test::TempDir::Read(path), sample::MakeSampleGame().file);
+    EXPECT_EQ(test::TempDir::Read(path), file);
 
     rom.SaveRom(dir.Path("saved.nes"));
     CGameRom copy;
