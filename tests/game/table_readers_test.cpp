@@ -15,8 +15,7 @@ using test::PokeWord;
 namespace minimal = test::minimal;
 
 TEST_F(TableReaders, ReadingAgainReplacesTheTablesAndResetsTheView) {
-    GameTables tables;
-    ReadAllTables(image, tables);
+    GameTables tables = ReadAll();
     tables.view = {.currentLevel = 5, .bonusMode = true, .selectedIndex = 2};
     tables.levelSets[9] = LevelSet{};
     ReadAllTables(image, tables);
