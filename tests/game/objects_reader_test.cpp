@@ -10,9 +10,8 @@ namespace minimal = test::minimal;
 
 class ObjectsReader : public test::ReaderTest {
 protected:
-    void SetList(std::size_t slot, std::size_t list, CpuPtr stream, bool bonus = false) {
-        const CpuPtr table = bonus ? minimal::kBonusObjects : minimal::kLevelObjects;
-        PokeWord(image, 0, static_cast<CpuPtr>(table + 6 * slot + 2 * list), stream);
+    void SetList(std::size_t slot, std::size_t list, CpuPtr stream) {
+        PokeWord(image, 0, static_cast<CpuPtr>(minimal::kLevelObjects + 6 * slot + 2 * list), stream);
     }
 };
 
