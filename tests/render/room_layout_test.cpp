@@ -37,15 +37,15 @@ TEST(FloorLines, GapsLeaveOutTheirPartOfTheRoom) {
     LevelGeometryTables geometry;
     geometry.gapStartTable = {0, 48, 32, 0, 0, 0, 0, 0, 0};
     geometry.gapEndTable = {64, 128, 96, 0, 0, 0, 0, 0, 0};
+    using P = std::vector<std::vector<std::pair<int, int>>>;
     const auto points = [&](std::uint8_t g) {
-        std::vector<std::vector<std::pair<int, int>>> out;
+        P out;
         for (const auto& piece : FloorLinePieces(geometry, g, {100, 200})) {
             auto& list = out.emplace_back();
             for (const auto& point : piece) list.emplace_back(point.x, point.y);
         }
         return out;
     };
-    using P = std::vector<std::vector<std::pair<int, int>>>;
     // Gap 7: no left piece (start 0); gap 8: end 128 leaves only the left piece; gap 9: both.
     EXPECT_EQ(points(7), (P{{{164, 200}, {228, 200}}}));
     EXPECT_EQ(points(8), (P{{{100, 200}, {148, 200}}}));
