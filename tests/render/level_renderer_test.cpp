@@ -46,9 +46,8 @@ PictureBuffer FreshCanvas(const test::RenderScene& scene, const PictureBuffer& n
     return renderer.Canvas();
 }
 
-// Geometry of every kind, markers crowding the canvas, and a damaged step table
-// that runs past the height limit: redraws after object and room edits show
-// what a fresh drawing shows.
+// Geometry of every kind, markers crowding the canvas, and a damaged step table that runs past the
+// height limit: redraws after object and room edits show what a fresh drawing shows.
 TEST_F(Rendering, RedrawsAfterEditsEqualAFreshDrawing) {
     test::RenderScene busy(40);
     busy.tables.geometry.bgStepTable = {1, 0xFE, 0, 0, 0, 0, 0, 0};

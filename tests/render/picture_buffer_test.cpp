@@ -22,8 +22,7 @@ TEST(PictureBuffer, CopiesClipAtEveryEdge) {
             source.SetPixel(x, y, static_cast<std::uint32_t>(0x100 + 16 * y + x));
     PictureBuffer target(4, 4);
     target.Fill(kWhite);
-    // Target partly off the top-left corner: only source pixels (2..3, 1..3)
-    // land, at (0..1, 0..2).
+    // Target partly off the top-left corner: only source pixels (2..3, 1..3) land, at (0..1, 0..2).
     target.CopyFrom(source, {0, 0, 4, 4}, -2, -1);
     EXPECT_EQ(target.Pixel(0, 0), 0x100u + 16 + 2);
     EXPECT_EQ(target.Pixel(1, 2), 0x100u + 48 + 3);
@@ -70,8 +69,7 @@ TEST(PictureBuffer, MixRoundsEveryChannelToNearest) {
         for (std::uint32_t over = 0; over < 256; ++over) {
             for (std::uint32_t under = 0; under < 256; ++under) {
                 const std::uint32_t expected = (over * alpha + under * (255 - alpha) + 127) / 255;
-                // The value in red, a neighbour in green and blue, so lanes must not
-                // bleed.
+                // The value in red, a neighbour in green and blue, so lanes must not bleed.
                 const std::uint32_t mixed = MixPixel(over << 16 | 0xFF00 | under, under << 16 | over, alpha);
                 ASSERT_EQ(mixed >> 16, expected) << alpha << " " << over << " " << under;
                 ASSERT_EQ(mixed & 0xFF, (under * alpha + over * (255 - alpha) + 127) / 255);
