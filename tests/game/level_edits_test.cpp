@@ -36,7 +36,7 @@ TEST_F(LevelEdits, UpdateKeepsTheGraphicSetAndRefusesMissingSetsAndGraphicSets) 
     const CGameRom before = rom;
     EXPECT_FALSE(rom.UpdateLevelSet(200, 1, 0));
     EXPECT_FALSE(rom.UpdateLevelSet(4, 1, 7 << 4)); // graphic set 7 does not exist
-    EXPECT_EQ(rom.levelSets.at(4).attributes, before.levelSets.at(4).attributes);
+    test::ExpectSameStoredModel(rom, before);
 }
 
 TEST_F(LevelEdits, CreateTakesTheSmallestFreeIdWithEmptyRoomsAndMarksItsGraphicSetUsed) {
